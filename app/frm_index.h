@@ -1,0 +1,89 @@
+// The main window: borderless, with a drawn toolbar over a stack of pages whose tab row is never
+// shown. Pages change only through the toolbar and the pages' own buttons. The window owns the two
+// query objects of the naming pages and the state those pages share.
+#pragma once
+
+#include "app/birth_row.h"
+#include "data/query.h"
+#include "naming/naming_state.h"
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class DragStrip;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QTableWidget;
+class QToolButton;
+
+class TFrmIndex : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFrmIndex(QWidget* parent = nullptr);
+    ~TFrmIndex() override;
+
+    // How the process ends at the close buttons: at once, without closing windows, so that a running
+    // name search simply ends with it. Tests replace it to watch the exit without dying.
+    std::function<void()> endProcess;
+
+    void showPage(QWidget* page);
+    NamingState& namingState() { return naming_; }
+
+    // Toolbar.
+    QToolButton *RzToolButton1, *RzToolButton2, *RzToolButton3, *RzToolButton4, *RzToolButton5, *RzToolButton6,
+        *RzToolButton7, *RzToolButton8, *RzToolButton9, *RzToolButton10, *RzToolButton11, *RzToolButton12;
+    DragStrip* Image4;
+
+    // Pages, in their order in RzPageControl1.
+    QTabWidget* RzPageControl1;
+    QWidget *TabSheet1, *TabSheet3, *TabSheet2, *TabSheet4, *TabSheet5, *TabSheet6, *TabSheet8, *TabSheet9,
+        *TabSheet10;
+    QTabWidget *RzPageControl2, *RzPageControl3, *RzPageControl4;
+    QTableWidget* RzStringGrid1;
+    QPushButton* RzBitBtn4;  // "关闭软件"
+    QPlainTextEdit* RzMemo3;
+
+    BirthRow birthRow1, birthRow3, birthRow2, birthRow5, birthRow6;
+
+    // Window-owned queries on Velmora.dll; bound now, first opened by the naming pages.
+    std::unique_ptr<Query> ADOTem, ADOFenxi;
+
+public slots:
+    void RzToolButton1Click();
+    void RzToolButton2Click();
+    void RzToolButton3Click();
+    void RzToolButton4Click();
+    void RzToolButton5Click();
+    void RzToolButton6Click();
+    void RzToolButton7Click();
+    void RzToolButton8Click();
+    void RzToolButton9Click();
+    void RzToolButton10Click();
+    void RzToolButton11Click();
+    void RzToolButton12Click();
+    void RzBitBtn4Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildToolbar();
+    void buildPages();
+    void buildNamingPage();
+    void buildNameAnalysisPage();
+    void buildBaziPage();
+    void buildNicknamePage();
+    void buildPoemPage();
+    void buildAboutPage();
+    void setUpResultGrid();
+    void exitCleanup();
+
+    QPixmap background_;
+    NamingState naming_;
+};
+
+// The web address opened by "官方网站".
+QString officialSiteUrl();

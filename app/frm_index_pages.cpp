@@ -1,0 +1,181 @@
+// The pages of the main window. Each page gets its birth-input row here; the subsystems that own a
+// page add the rest of its controls.
+#include "frm_index.h"
+
+#include "app/skin.h"
+
+#include <QBoxLayout>
+#include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+
+namespace {
+
+QWidget* addPage(QTabWidget* pages, const char* name, const QString& title)
+{
+    auto* page = new QWidget(pages);
+    page->setObjectName(QString::fromLatin1(name));
+    pages->addTab(page, title);
+    return page;
+}
+
+QTabWidget* addInnerPages(QWidget* parent, const char* name, const QStringList& tabs)
+{
+    auto* pages = new QTabWidget(parent);
+    pages->setObjectName(QString::fromLatin1(name));
+    for (const QString& tab : tabs) pages->addTab(new QWidget(pages), tab);
+    return pages;
+}
+
+QHBoxLayout* topBar(QVBoxLayout* page)
+{
+    auto* bar = new QHBoxLayout;
+    bar->setSpacing(4);
+    page->addLayout(bar);
+    return bar;
+}
+
+QString aboutText()
+{
+    return QStringLiteral(
+        "嘉名\n\n"
+        "嘉名是一款为新生宝宝起名、为姓名评分、为生辰排四柱八字的桌面软件。\n\n"
+        "它按五格笔画数理、三才配置与八十一数理分析姓名，结合出生时间排出年、月、日、时四柱，"
+        "并可从诗词、成语或任意文字中挑选用字，帮父母找到音、形、义俱佳的名字。\n\n"
+        "软件中的数理解说、三才解读与民俗测算均为传统文化参考，请勿迷信。\n\n"
+        "网站：%1\n").arg(officialSiteUrl());
+}
+
+}  // namespace
+
+void TFrmIndex::buildPages()
+{
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("RzPanel1"));
+    panel->setGeometry(pagePanelRect());
+    RzPageControl1 = new QTabWidget(panel);
+    RzPageControl1->setObjectName(QStringLiteral("RzPageControl1"));
+    RzPageControl1->setGeometry(0, 0, panel->width(), panel->height());
+    // Pages change only through the toolbar and the pages' buttons: the tab row is never shown.
+    RzPageControl1->tabBar()->hide();
+    RzPageControl1->setDocumentMode(true);
+
+    TabSheet1 = addPage(RzPageControl1, "TabSheet1", QStringLiteral("宝宝取名"));
+    TabSheet3 = addPage(RzPageControl1, "TabSheet3", QStringLiteral("姓名分析"));
+    TabSheet2 = addPage(RzPageControl1, "TabSheet2", QStringLiteral("八字分析"));
+    TabSheet4 = addPage(RzPageControl1, "TabSheet4", QStringLiteral("英文名字"));
+    TabSheet5 = addPage(RzPageControl1, "TabSheet5", QStringLiteral("宝宝小名"));
+    TabSheet6 = addPage(RzPageControl1, "TabSheet6", QStringLiteral("诗词起名"));
+    TabSheet8 = addPage(RzPageControl1, "TabSheet8", QStringLiteral("关于我们"));
+    TabSheet9 = addPage(RzPageControl1, "TabSheet9", QStringLiteral("民俗工具"));
+    TabSheet10 = addPage(RzPageControl1, "TabSheet10", QStringLiteral("起名知识"));
+
+    buildNamingPage();
+    buildNameAnalysisPage();
+    buildBaziPage();
+    buildNicknamePage();
+    buildPoemPage();
+    buildAboutPage();
+}
+
+void TFrmIndex::buildNamingPage()
+{
+    auto* page = new QVBoxLayout(TabSheet1);
+    auto* bar = topBar(page);
+    birthRow1 = addBirthRow(TabSheet1, bar,
+                            {QStringLiteral("Xing"), QString(), QStringLiteral("CBsex"), QStringLiteral("ComDate"),
+                             QStringLiteral("SYear"), QStringLiteral("SMonth"), QStringLiteral("Sday"),
+                             QStringLiteral("Shour"), QStringLiteral("CBFen")});
+    bar->addStretch();
+    RzBitBtn4 = new QPushButton(QStringLiteral("关闭软件"), TabSheet1);
+    RzBitBtn4->setObjectName(QStringLiteral("RzBitBtn4"));
+    connect(RzBitBtn4, &QPushButton::clicked, this, &TFrmIndex::RzBitBtn4Click);
+    bar->addWidget(RzBitBtn4);
+
+    RzPageControl2 = addInnerPages(TabSheet1, "RzPageControl2", {QStringLiteral("高分名字"), QStringLiteral("已选名字")});
+    page->addWidget(RzPageControl2);
+    RzStringGrid1 = new QTableWidget(TabSheet1);
+    RzStringGrid1->setObjectName(QStringLiteral("RzStringGrid1"));
+    page->addWidget(RzStringGrid1);
+}
+
+void TFrmIndex::setUpResultGrid()
+{
+    const QStringList headings = {QStringLiteral("编号"), QStringLiteral("名称"), QStringLiteral("繁体字"),
+                                  QStringLiteral("拼音"), QStringLiteral("五行"), QStringLiteral("笔画"),
+                                  QStringLiteral("五格"), QStringLiteral("三才"), QStringLiteral("分数")};
+    const int widths[] = {36, 61, 61, 130, 58, 73, 90, 56, 30};
+    // The heading row is the grid's header; below it one page of data rows.
+    RzStringGrid1->setColumnCount(int(headings.size()));
+    RzStringGrid1->setRowCount(naming_.ListPageSize);
+    RzStringGrid1->setHorizontalHeaderLabels(headings);
+    RzStringGrid1->verticalHeader()->hide();  // no fixed column
+    for (int c = 0; c < int(headings.size()); ++c) RzStringGrid1->setColumnWidth(c, widths[c]);
+    RzStringGrid1->hide();
+}
+
+void TFrmIndex::buildNameAnalysisPage()
+{
+    auto* page = new QVBoxLayout(TabSheet3);
+    auto* bar = topBar(page);
+    birthRow3 = addBirthRow(TabSheet3, bar,
+                            {QStringLiteral("Xing3"), QStringLiteral("NameB3"), QStringLiteral("CBsex3"),
+                             QStringLiteral("ComDate3"), QStringLiteral("SYear3"), QStringLiteral("SMonth3"),
+                             QStringLiteral("Sday3"), QStringLiteral("Shour3"), QStringLiteral("CBFen3")});
+    bar->addStretch();
+    page->addStretch();
+}
+
+void TFrmIndex::buildBaziPage()
+{
+    auto* page = new QVBoxLayout(TabSheet2);
+    auto* bar = topBar(page);
+    birthRow2 = addBirthRow(TabSheet2, bar,
+                            {QStringLiteral("Xing2"), QStringLiteral("NameB2"), QStringLiteral("CBsex2"),
+                             QStringLiteral("ComDate2"), QStringLiteral("SYear2"), QStringLiteral("SMonth2"),
+                             QStringLiteral("Sday2"), QStringLiteral("Shour2"), QStringLiteral("CBFen2")});
+    bar->addStretch();
+    page->addStretch();
+}
+
+void TFrmIndex::buildNicknamePage()
+{
+    auto* page = new QVBoxLayout(TabSheet5);
+    auto* bar = topBar(page);
+    birthRow5 = addBirthRow(TabSheet5, bar,
+                            {QString(), QString(), QStringLiteral("XSex"), QStringLiteral("Xdate"),
+                             QStringLiteral("Xyear"), QStringLiteral("Xmonth"), QStringLiteral("Xday"),
+                             QStringLiteral("XShour"), QStringLiteral("Xfen")});
+    bar->addStretch();
+    page->addStretch();
+}
+
+void TFrmIndex::buildPoemPage()
+{
+    auto* page = new QVBoxLayout(TabSheet6);
+    auto* bar = topBar(page);
+    birthRow6 = addBirthRow(TabSheet6, bar,
+                            {QStringLiteral("Xing5"), QString(), QStringLiteral("CBsex5"), QStringLiteral("CBDate5"),
+                             QStringLiteral("SYear5"), QStringLiteral("SMonth5"), QStringLiteral("Sday5"),
+                             QStringLiteral("Shour5"), QStringLiteral("CBFen5")});
+    bar->addStretch();
+    auto* lists = new QHBoxLayout;
+    RzPageControl3 = addInnerPages(TabSheet6, "RzPageControl3", {QStringLiteral("名字列表"), QStringLiteral("已选名字")});
+    RzPageControl4 = addInnerPages(TabSheet6, "RzPageControl4", {QStringLiteral("诗词列表"), QStringLiteral("已选诗词")});
+    lists->addWidget(RzPageControl3);
+    lists->addWidget(RzPageControl4);
+    page->addLayout(lists);
+}
+
+void TFrmIndex::buildAboutPage()
+{
+    auto* page = new QVBoxLayout(TabSheet8);
+    RzMemo3 = new QPlainTextEdit(TabSheet8);
+    RzMemo3->setObjectName(QStringLiteral("RzMemo3"));
+    RzMemo3->setReadOnly(true);
+    RzMemo3->setPlainText(aboutText());
+    page->addWidget(RzMemo3);
+}

@@ -1,0 +1,5 @@
+#pragma once
+
+#include "cli/command.h"
+
+int runDbInfo(const QStringList& args, CliStreams io);

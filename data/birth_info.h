@@ -1,0 +1,24 @@
+// A birth moment as entered on a birth-input row, and the fixed items those rows offer.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+struct BirthInfo {
+    QString sex = QStringLiteral("男");            // "男" or "女"
+    QString calendarKind = QStringLiteral("公历");  // "公历" solar, "农历" lunar
+    QString year = QStringLiteral("1980"), month = QStringLiteral("1"), day = QStringLiteral("1");
+    QString hour = QStringLiteral("子 0");          // one of hourItems(), or typed text
+    QString minute = QStringLiteral("0");
+    bool isLunar() const { return calendarKind == QStringLiteral("农历"); }
+};
+
+// "子 0", "丑 1", "丑 2", "寅 3" … "亥 22", "子 23": the branch of the double hour, a blank, the hour.
+QStringList hourItems();
+
+// The number after the blank of an hour item ("巳 10" gives 10); -1 when there is none.
+int hourNumberOf(const QString& hourItem);
+
+// "1900" … "2019" for the year boxes of the main window's pages.
+QStringList yearItems(int first = 1900, int last = 2019);
+QStringList numberItems(int first, int last, bool twoDigits = false);

@@ -1,0 +1,19 @@
+// Saving a report as a plain-text file. Reports are written in GB18030: for every character that
+// GBK can hold the bytes are exactly GBK's, and characters outside GBK are kept instead of being
+// turned into question marks. Each line ends in CR LF.
+#pragma once
+
+#include "expected.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The bytes of lines as they go to disk, or why they cannot be encoded.
+Expected<QByteArray, QString> encodeReportText(const QStringList& lines);
+
+// Writes the file, replacing any file of that name. The error text is ready to show to the user.
+Expected<Done, QString> writeReportFile(const QString& path, const QStringList& lines);
+
+// The reverse, for tests and tools that read a saved report back.
+QString decodeGb18030(const QByteArray& bytes);

@@ -1,0 +1,163 @@
+#include "app/drag_strip.h"
+#include "app/frm_index.h"
+#include "tests/support/fixture_db.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A main window whose exit ends nothing but a flag, over a folder with no knowledge files.
+struct MainWindowFixture : ::testing::Test {
+    FixtureDbs dbs;
+    TFrmIndex window;
+    bool ended = false;
+
+    MainWindowFixture()
+    {
+        window.endProcess = [this] { ended = true; };
+        window.show();
+    }
+
+    void touchLockFiles()
+    {
+        for (const char* name : {"Velmora.ldb", "dream.ldb", "Tgcode.ldb", "KelBirth.ldb", "KelFile.ldb"}) {
+            QFile f(QDir(dbs.dir()).filePath(name));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        }
+    }
+    QStringList remainingLockFiles() const
+    {
+        return QDir(dbs.dir()).entryList({"*.ldb"}, QDir::Files, QDir::Name);
+    }
+};
+
+}  // namespace
+
+TEST_F(MainWindowFixture, StartsBorderlessOnTheNamingPageWithoutAnyKnowledgeFile)
+{
+    EXPECT_TRUE(QDir(dbs.dir()).entryList({"*.dll"}).isEmpty());
+    EXPECT_EQ(window.RzPageControl1->currentWidget(), window.TabSheet1);
+    EXPECT_EQ(window.size(), QSize(799, 590));
+    EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_FALSE(window.RzPageControl1->tabBar()->isVisible());
+    for (QTabWidget* inner : {window.RzPageControl2, window.RzPageControl3, window.RzPageControl4})
+        EXPECT_EQ(inner->currentIndex(), 0) << inner->objectName().toStdString();
+    EXPECT_EQ(window.namingState().ListPageSize, 500);
+    EXPECT_FALSE(window.namingState().searching);
+}
+
+TEST_F(MainWindowFixture, EachToolbarButtonShowsItsPageAndCarriesItsHint)
+{
+    const struct { QToolButton* button; QWidget* page; const char* hint; } cases[] = {
+        {window.RzToolButton1, window.TabSheet3, "姓名详细分析及评分"},
+        {window.RzToolButton3, window.TabSheet2, "八字简易分析及取名建议"},
+        {window.RzToolButton4, window.TabSheet4, "英文名字参考大全"},
+        {window.RzToolButton5, window.TabSheet5, "自动根据出生日期时间取小名"},
+        {window.RzToolButton6, window.TabSheet6, "根据诗词或成语或自己输入文字内容参与搭配起名"},
+        {window.RzToolButton7, window.TabSheet10, "取名知识及方法参考"},
+        {window.RzToolButton8, window.TabSheet9, "缘分测试、民俗预测及吉祥数字等功能"},
+        {window.RzToolButton10, window.TabSheet8, "关于我们"},
+        {window.RzToolButton2, window.TabSheet1, "宝宝取名：输入基本信息后自动取名"},
+    };
+    for (const auto& c : cases) {
+        QTest::mouseClick(c.button, Qt::LeftButton);
+        EXPECT_EQ(window.RzPageControl1->currentWidget(), c.page) << c.hint;
+        EXPECT_EQ(c.button->toolTip(), QString::fromUtf8(c.hint));
+        EXPECT_FALSE(window.RzPageControl1->tabBar()->isVisible());
+    }
+    EXPECT_EQ(window.RzToolButton11->toolTip(), "最小化");
+    EXPECT_EQ(window.RzToolButton12->toolTip(), "关闭");
+}
+
+TEST_F(MainWindowFixture, FullExitDeletesTheFourLockFilesAndEndsAtOnce)
+{
+    touchLockFiles();
+    QTest::mouseClick(window.RzToolButton12, Qt::LeftButton);
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(remainingLockFiles(), QStringList{"KelFile.ldb"});
+}
+
+TEST_F(MainWindowFixture, CloseSoftwareDeletesOnlyVelmoraAndDreamLocks)
+{
+    touchLockFiles();
+    window.namingState().searching = true;  // a running search does not hold the exit up
+    QTest::mouseClick(window.RzBitBtn4, Qt::LeftButton);
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(remainingLockFiles(), (QStringList{"KelBirth.ldb", "KelFile.ldb", "Tgcode.ldb"}));
+}
+
+TEST_F(MainWindowFixture, ClosingThroughTheSystemLeavesTheLockFiles)
+{
+    touchLockFiles();
+    window.close();
+    EXPECT_FALSE(ended);
+    EXPECT_EQ(remainingLockFiles().size(), 5);
+}
+
+TEST_F(MainWindowFixture, ExitWithoutLockFilesIsQuiet)
+{
+    QTest::mouseClick(window.RzToolButton12, Qt::LeftButton);
+    EXPECT_TRUE(ended);
+}
+
+TEST_F(MainWindowFixture, DraggingTheTopStripMovesTheWindowAndTheBackgroundDoesNot)
+{
+    const QPoint start = window.pos();
+    QTest::mousePress(window.Image4, Qt::LeftButton, {}, QPoint(300, 9));
+    QMouseEvent move(QEvent::MouseMove, QPointF(340, 29), window.Image4->mapToGlobal(QPointF(340, 29)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.Image4, &move);
+    QTest::mouseRelease(window.Image4, Qt::LeftButton, {}, QPoint(340, 29));
+    EXPECT_EQ(window.pos(), start + QPoint(40, 20));
+
+    const QPoint before = window.pos();
+    QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(400, 575));
+    QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(440, 585));
+    EXPECT_EQ(window.pos(), before);
+}
+
+TEST_F(MainWindowFixture, BirthRowsOfferTheirItemsAndDefaults)
+{
+    const struct { const char* name; const char* current; int count; const char* last; } cases[] = {
+        {"CBsex", "男", 2, "女"},    {"ComDate3", "公历", 2, "农历"}, {"SYear2", "1980", 120, "2019"},
+        {"SMonth", "1", 12, "12"},   {"Xday", "1", 31, "31"},       {"Shour5", "子 0", 24, "子 23"},
+        {"CBFen3", "0", 60, "59"},   {"Xyear", "1980", 120, "2019"}, {"CBDate5", "公历", 2, "农历"},
+    };
+    for (const auto& c : cases) {
+        auto* box = window.findChild<QComboBox*>(c.name);
+        ASSERT_NE(box, nullptr) << c.name;
+        EXPECT_EQ(box->currentText(), QString::fromUtf8(c.current)) << c.name;
+        EXPECT_EQ(box->count(), c.count) << c.name;
+        EXPECT_EQ(box->itemText(box->count() - 1), QString::fromUtf8(c.last)) << c.name;
+    }
+    EXPECT_FALSE(window.findChild<QComboBox*>("CBsex")->isEditable());
+    EXPECT_TRUE(window.findChild<QComboBox*>("Shour")->isEditable());
+    EXPECT_EQ(window.findChild<QComboBox*>("Shour")->itemText(9), "巳 9");
+    const BirthInfo info = readBirthInfo(window.birthRow3);
+    EXPECT_EQ(info.hour, "子 0");
+    EXPECT_FALSE(info.isLunar());
+}
+
+TEST_F(MainWindowFixture, ResultGridHasItsHeadingsWidthsAndOnePageOfRows)
+{
+    const QStringList headings = {"编号", "名称", "繁体字", "拼音", "五行", "笔画", "五格", "三才", "分数"};
+    const int widths[] = {36, 61, 61, 130, 58, 73, 90, 56, 30};
+    QTableWidget* grid = window.RzStringGrid1;
+    ASSERT_EQ(grid->columnCount(), 9);
+    for (int c = 0; c < 9; ++c) {
+        EXPECT_EQ(grid->horizontalHeaderItem(c)->text(), headings[c]);
+        EXPECT_EQ(grid->columnWidth(c), widths[c]);
+    }
+    EXPECT_EQ(grid->rowCount(), 500);
+    EXPECT_FALSE(grid->isVisible());
+}
