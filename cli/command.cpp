@@ -1,6 +1,7 @@
 #include "command.h"
 
 #include "cli/cmd_dbinfo.h"
+#include "cli/cmd_dictionary.h"
 
 #include <QCoreApplication>
 
@@ -8,6 +9,8 @@ const std::vector<Command>& commands()
 {
     static const std::vector<Command> all = {
         {"dbinfo", "", "list every table of the five knowledge files with its row count", runDbInfo},
+        {"strokes", "TEXT", "each character: strokes, reading, element", runStrokes},
+        {"grids", "SURNAME GIVEN", "the five grids: 天格 人格 地格 总格 外格", runGrids},
     };
     return all;
 }

@@ -11,6 +11,7 @@ enum GridKind { kTianGe = 0, kDiGe = 1, kRenGe = 2, kZongGe = 3, kWaiGe = 4 };
 struct FiveGrids {
     int tian = 0, ren = 0, di = 0, zong = 0, wai = 0;
     int byKind(int kind) const;
+    bool operator==(const FiveGrids&) const = default;
 };
 
 // The stroke counts a name is read from. A part of one character is single; two or more is double.
