@@ -72,6 +72,17 @@ void DatabaseWriter::insertRows(const std::string& table, const std::vector<std:
     sqlite3_finalize(stmt);
 }
 
+int DatabaseWriter::scalarInt(const std::string& sql, const std::string& param)
+{
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK)
+        throw std::runtime_error(finalPath_ + ": " + sqlite3_errmsg(db_));
+    sqlite3_bind_text(stmt, 1, param.data(), int(param.size()), SQLITE_TRANSIENT);
+    const int value = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int(stmt, 0) : 0;
+    sqlite3_finalize(stmt);
+    return value;
+}
+
 void DatabaseWriter::finish()
 {
     execScript("COMMIT; ANALYZE;");

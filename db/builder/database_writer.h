@@ -24,6 +24,8 @@ public:
     // Inserts rows; values are bound as text and the column's declared type converts them.
     void insertRows(const std::string& table, const std::vector<std::string>& columns,
                     const std::vector<std::vector<Cell>>& rows);
+    // The first column of the first row of a statement with one text parameter; 0 when none.
+    int scalarInt(const std::string& sql, const std::string& param);
     // Commits, closes and moves the file into place.
     void finish();
 

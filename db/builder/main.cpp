@@ -1,8 +1,9 @@
 // jiaming-dbbuild: builds the five knowledge files from the schema and text sources under db/ and
 // the tables the program computes. Run by the build; see db/README.md.
 //
-//   jiaming-dbbuild SCHEMA_DIR SOURCES_DIR OUT_DIR
+//   jiaming-dbbuild DB_DIR OUT_DIR
 #include "database_writer.h"
+#include "derived_tables.h"
 #include "generated_tables.h"
 #include "tsv_table.h"
 
@@ -28,10 +29,11 @@ std::string readWholeFile(const fs::path& path)
     return text.str();
 }
 
-void buildFile(const std::string& name, const fs::path& schemaDir, const fs::path& sourcesDir, const fs::path& outDir)
+void buildFile(const std::string& name, const fs::path& dbDir, const fs::path& outDir)
 {
     DatabaseWriter writer((outDir / (name + ".dll")).string());
-    writer.execScript(readWholeFile(schemaDir / (name + ".sql")));
+    writer.execScript(readWholeFile(dbDir / "schema" / (name + ".sql")));
+    const fs::path sourcesDir = dbDir / "sources";
 
     std::vector<fs::path> sources;
     if (fs::is_directory(sourcesDir / name))
@@ -44,6 +46,8 @@ void buildFile(const std::string& name, const fs::path& schemaDir, const fs::pat
     }
     for (const auto& generated : generatedTables())
         if (generated.file == name) writer.insertRows(generated.table, generated.columns, generated.makeRows());
+    BuildContext context{dbDir, outDir, writer};
+    addDerivedTables(name, context);
     writer.finish();
 }
 
@@ -51,13 +55,14 @@ void buildFile(const std::string& name, const fs::path& schemaDir, const fs::pat
 
 int main(int argc, char** argv)
 {
-    if (argc != 4) {
-        std::cerr << "usage: jiaming-dbbuild SCHEMA_DIR SOURCES_DIR OUT_DIR\n";
+    if (argc != 3) {
+        std::cerr << "usage: jiaming-dbbuild DB_DIR OUT_DIR\n";
         return 2;
     }
     try {
-        fs::create_directories(argv[3]);
-        for (const char* name : kFiles) buildFile(name, argv[1], argv[2], argv[3]);
+        fs::create_directories(argv[2]);
+        // KelFile comes before Velmora: the combination table reads its grades.
+        for (const char* name : kFiles) buildFile(name, argv[1], argv[2]);
     } catch (const std::exception& e) {
         std::cerr << "jiaming-dbbuild: " << e.what() << '\n';
         return 1;

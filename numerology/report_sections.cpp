@@ -1,0 +1,57 @@
+#include "report_sections.h"
+
+#include "numerology/name_score.h"
+
+namespace {
+
+struct GridHeading {
+    int kind;
+    const char16_t* opening;
+    const char16_t* closing;
+};
+
+constexpr GridHeading kHeadings[] = {
+    {kTianGe, u"【天格", u"的解析】：天格数是先祖留传下来的，其数理对人影响不大。"},
+    {kRenGe, u"【人格", u"的解析】：人格数又称主运，是整个姓名的中心点，影响人的一生命运。"},
+    {kDiGe, u"【地格", u"的解析】：地格数又称前运，影响人生（49岁）以前的命运。"},
+    {kZongGe, u"【总格", u"的解析】：总格又称后运，影响人生（50岁）以后的命运。 "},
+    {kWaiGe, u"【外格", u"的解析】：外格又称变格，影响人的社交能力、智慧等，其数理不用重点去看。"},
+};
+
+}  // namespace
+
+QStringList gridReadingsSection(const FiveGrids& grids)
+{
+    QStringList lines{kNameSeparator};
+    for (const GridHeading& h : kHeadings) {
+        const int n = grids.byKind(h.kind);
+        lines << QString::fromUtf16(h.opening) + QString::number(n) + QString::fromUtf16(h.closing);
+        lines << NumberText(n, kReading) + NumberText(n, kLuckWord);
+    }
+    return lines;
+}
+
+QStringList threeTalentSection(const QString& title)
+{
+    const auto reading = threeTalentReading(title);
+    if (!reading) return {};
+    return {kNameSeparator,
+            QStringLiteral("【三才数理分析】：您的姓名三才配置为：") + title +
+                QStringLiteral("。它具有如下数理诱导力，据此会对人生产生一定的影响。"),
+            reading->yy,
+            QStringLiteral("【对基础运的影响】：") + reading->jcy + reading->jx1,
+            QStringLiteral("【对成功运的影响】：") + reading->cgy + reading->jx2,
+            QStringLiteral("【对人际关系的影响】：") + reading->rjgx + reading->jx3,
+            QStringLiteral("【对性格的影响】：") + reading->xg};
+}
+
+QStringList gridHintsSection(const FiveGrids& grids)
+{
+    QStringList lines{kNameSeparator};
+    for (const GridHeading& h : kHeadings) {
+        const int n = grids.byKind(h.kind);
+        lines << QString::fromUtf16(h.opening) + QString::number(n) + QStringLiteral("数理暗示】：");
+        lines << NumberText(n, kHint);
+    }
+    return lines;
+}

@@ -1,0 +1,21 @@
+// The three sections that both name reports print: the readings of the five grids, the three-talent
+// texts and the hints of the five grid numbers.
+#pragma once
+
+#include "numerology/five_grids.h"
+
+#include <QString>
+#include <QStringList>
+
+inline const QString kNameSeparator =
+    QStringLiteral("<-----------------------名字分析内容分隔线----------------------------->");
+
+// Separator, then heading and reading (yy directly followed by jx) of 天格, 人格, 地格, 总格, 外格.
+// Ends the action silently (ActionAbandoned) when KelFile.dll cannot be read.
+QStringList gridReadingsSection(const FiveGrids& grids);
+
+// Nothing at all when sancai2009 has no row for the title. A failure to read is reported (DbError).
+QStringList threeTalentSection(const QString& title);
+
+// Separator, then for each grid its hint heading and the as text of its number.
+QStringList gridHintsSection(const FiveGrids& grids);
