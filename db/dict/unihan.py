@@ -96,6 +96,13 @@ def load_fields(fields, files=None):
     return out
 
 
+def has_tone_mark(reading):
+    """True when a pinyin reading carries a tone mark (any combining accent after NFD)."""
+    import unicodedata
+    return any(unicodedata.category(c) == "Mn" for c in unicodedata.normalize("NFD", reading)
+               if c not in "\u0308")  # the diaeresis of ü is no tone
+
+
 class Unihan:
     """The Unihan fields the name dictionary needs, parsed once."""
 
@@ -218,6 +225,12 @@ class Unihan:
                 if ":" in entry:
                     for r in entry.split(":", 1)[1].split(","):
                         add(r)
+        # A character read on its own always takes a full tone, so a neutral-tone reading
+        # (卜 bo in 萝卜) never stands first when a toned one exists (卜 bǔ, the surname).
+        toned = [r for r in out if has_tone_mark(r)]
+        if out and not has_tone_mark(out[0]) and toned:
+            out.remove(toned[0])
+            out.insert(0, toned[0])
         return out
 
     def traditional_variants(self, ch):
