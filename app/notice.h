@@ -5,11 +5,16 @@
 #include "data/db_error.h"
 
 #include <QString>
+#include <functional>
 
 class QWidget;
 
 void showNotice(QWidget* parent, const QString& text, const QString& caption = QStringLiteral("提示"));
 void showEngineError(QWidget* parent, const QString& engineText);
+
+// Where notices go instead of a modal box, while set: tests watch them without a user to click OK.
+using NoticeSink = std::function<void(const QString& caption, const QString& text)>;
+void setNoticeSink(NoticeSink sink);
 
 // Runs one user action. A DbError that no lookup caught is reported; an abandoned action ends
 // without a word, keeping whatever it already put on screen.

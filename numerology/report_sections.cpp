@@ -20,38 +20,35 @@ constexpr GridHeading kHeadings[] = {
 
 }  // namespace
 
-QStringList gridReadingsSection(const FiveGrids& grids)
+void appendGridReadings(QStringList& out, const FiveGrids& grids)
 {
-    QStringList lines{kNameSeparator};
+    out << kNameSeparator;
     for (const GridHeading& h : kHeadings) {
         const int n = grids.byKind(h.kind);
-        lines << QString::fromUtf16(h.opening) + QString::number(n) + QString::fromUtf16(h.closing);
-        lines << NumberText(n, kReading) + NumberText(n, kLuckWord);
+        out << QString::fromUtf16(h.opening) + QString::number(n) + QString::fromUtf16(h.closing);
+        out << NumberText(n, kReading) + NumberText(n, kLuckWord);
     }
-    return lines;
 }
 
-QStringList threeTalentSection(const QString& title)
+void appendThreeTalentSection(QStringList& out, const QString& title)
 {
     const auto reading = threeTalentReading(title);
-    if (!reading) return {};
-    return {kNameSeparator,
-            QStringLiteral("【三才数理分析】：您的姓名三才配置为：") + title +
-                QStringLiteral("。它具有如下数理诱导力，据此会对人生产生一定的影响。"),
-            reading->yy,
-            QStringLiteral("【对基础运的影响】：") + reading->jcy + reading->jx1,
-            QStringLiteral("【对成功运的影响】：") + reading->cgy + reading->jx2,
-            QStringLiteral("【对人际关系的影响】：") + reading->rjgx + reading->jx3,
-            QStringLiteral("【对性格的影响】：") + reading->xg};
+    if (!reading) return;
+    out << kNameSeparator
+        << QStringLiteral("【三才数理分析】：您的姓名三才配置为：") + title +
+               QStringLiteral("。它具有如下数理诱导力，据此会对人生产生一定的影响。")
+        << reading->yy << QStringLiteral("【对基础运的影响】：") + reading->jcy + reading->jx1
+        << QStringLiteral("【对成功运的影响】：") + reading->cgy + reading->jx2
+        << QStringLiteral("【对人际关系的影响】：") + reading->rjgx + reading->jx3
+        << QStringLiteral("【对性格的影响】：") + reading->xg;
 }
 
-QStringList gridHintsSection(const FiveGrids& grids)
+void appendGridHints(QStringList& out, const FiveGrids& grids)
 {
-    QStringList lines{kNameSeparator};
+    out << kNameSeparator;
     for (const GridHeading& h : kHeadings) {
         const int n = grids.byKind(h.kind);
-        lines << QString::fromUtf16(h.opening) + QString::number(n) + QStringLiteral("数理暗示】：");
-        lines << NumberText(n, kHint);
+        out << QString::fromUtf16(h.opening) + QString::number(n) + QStringLiteral("数理暗示】：");
+        out << NumberText(n, kHint);
     }
-    return lines;
 }

@@ -10,12 +10,14 @@
 inline const QString kNameSeparator =
     QStringLiteral("<-----------------------名字分析内容分隔线----------------------------->");
 
+// Each section appends its lines to out one by one, so that a failure part-way keeps the lines before it.
+
 // Separator, then heading and reading (yy directly followed by jx) of 天格, 人格, 地格, 总格, 外格.
 // Ends the action silently (ActionAbandoned) when KelFile.dll cannot be read.
-QStringList gridReadingsSection(const FiveGrids& grids);
+void appendGridReadings(QStringList& out, const FiveGrids& grids);
 
 // Nothing at all when sancai2009 has no row for the title. A failure to read is reported (DbError).
-QStringList threeTalentSection(const QString& title);
+void appendThreeTalentSection(QStringList& out, const QString& title);
 
 // Separator, then for each grid its hint heading and the as text of its number.
-QStringList gridHintsSection(const FiveGrids& grids);
+void appendGridHints(QStringList& out, const FiveGrids& grids);

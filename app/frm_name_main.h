@@ -1,0 +1,47 @@
+// The modal window "姓名分析": one name with a birth date, analysed into a report that can be saved.
+// The result lists open it with a generated name, and it then analyses at once.
+#pragma once
+
+#include "app/report_saving.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QTextEdit;
+
+class TFrmNameMain : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFrmNameMain(QWidget* parent = nullptr);
+
+    // Creates the window with a name and birth inputs and shows it modally.
+    static void ShowNameAnalysis(QWidget* parent, const QString& surname, const QString& sex, const QString& year,
+                                 const QString& givenName, int calendarIndex, const QString& minute,
+                                 const QString& hour, const QString& day, const QString& month);
+    // The same set-up without showing, for callers that show it themselves (and tests).
+    void fill(const QString& surname, const QString& sex, const QString& year, const QString& givenName,
+              int calendarIndex, const QString& minute, const QString& hour, const QString& day, const QString& month);
+
+    SavePathAsker askSavePath = defaultSavePathAsker();
+
+    QLineEdit *NameA, *NameB;
+    QComboBox *Sex, *ComDate, *SYear, *SMonth, *Sday, *Shour, *RzComboBox8;
+    QPushButton *RzButton1, *BitBtnsave, *RzBitBtn4;
+    QTextEdit* RzMemo1;
+
+public slots:
+    void RzButton1Click();
+    void dxBarButton2Click();
+    void dxBarButton5Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormShow();
+
+    // Kept from the last analysis that passed its checks; saving names the file after them.
+    QString storedSurname_, storedGiven_;
+};

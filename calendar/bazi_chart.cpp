@@ -1,0 +1,5 @@
+#include "bazi_chart.h"
+
+#include "ganzhi.h"
+
+QString Pillar::text() const { return PillarText(stem, branch); }
