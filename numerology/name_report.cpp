@@ -1,6 +1,6 @@
 #include "name_report.h"
 
-#include "numerology/birth_dates.h"
+#include "calendar/birth_dates.h"
 #include "numerology/five_grids.h"
 #include "numerology/luck_numbers.h"
 #include "numerology/name_score.h"
