@@ -47,6 +47,10 @@ public:
 
     BirthRow birthRow1, birthRow3, birthRow2, birthRow5, birthRow6;
 
+    // TabSheet3, the detailed name analysis.
+    QPushButton* RzButton1;
+    QPlainTextEdit* RzMemo1;
+
     // Window-owned queries on Velmora.dll; bound now, first opened by the naming pages.
     std::unique_ptr<Query> ADOTem, ADOFenxi;
 
@@ -64,6 +68,7 @@ public slots:
     void RzToolButton11Click();
     void RzToolButton12Click();
     void RzBitBtn4Click();
+    void RzButton1Click();  // "分析" on TabSheet3
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -125,8 +125,16 @@ void TFrmIndex::buildNameAnalysisPage()
                             {QStringLiteral("Xing3"), QStringLiteral("NameB3"), QStringLiteral("CBsex3"),
                              QStringLiteral("ComDate3"), QStringLiteral("SYear3"), QStringLiteral("SMonth3"),
                              QStringLiteral("Sday3"), QStringLiteral("Shour3"), QStringLiteral("CBFen3")});
+    RzButton1 = new QPushButton(QStringLiteral("分析"), TabSheet3);
+    RzButton1->setObjectName(QStringLiteral("RzButton1"));
+    connect(RzButton1, &QPushButton::clicked, this, &TFrmIndex::RzButton1Click);
+    bar->addWidget(RzButton1);
     bar->addStretch();
-    page->addStretch();
+    RzMemo1 = new QPlainTextEdit(TabSheet3);
+    RzMemo1->setObjectName(QStringLiteral("RzMemo1"));
+    RzMemo1->setReadOnly(true);
+    RzMemo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    page->addWidget(RzMemo1);
 }
 
 void TFrmIndex::buildBaziPage()

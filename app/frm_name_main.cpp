@@ -1,6 +1,7 @@
 #include "frm_name_main.h"
 
 #include "app/notice.h"
+#include "app/report_pane.h"
 #include "numerology/name_report.h"
 
 #include <QBoxLayout>
@@ -130,13 +131,11 @@ void TFrmNameMain::RzButton1Click()
     in.birth.minute = RzComboBox8->currentText();
 
     const Report report = buildNameReport(in, QDate::currentDate());
-    if (report.end == ReportEnd::Refused) return showNotice(this, report.message);
-    if (report.end == ReportEnd::DateError) return showEngineError(this, report.message);
-    storedSurname_ = in.surname.trimmed();
-    storedGiven_ = in.givenName.trimmed();
-    RzMemo1->setPlainText(report.lines.join(u'\n'));
-    RzMemo1->moveCursor(QTextCursor::Start);
-    if (report.end == ReportEnd::Failed) showEngineError(this, report.message);
+    if (report.changesPane()) {
+        storedSurname_ = in.surname.trimmed();
+        storedGiven_ = in.givenName.trimmed();
+    }
+    showReport(this, RzMemo1, report);
 }
 
 void TFrmNameMain::dxBarButton2Click()

@@ -1,11 +1,15 @@
 #include "app/drag_strip.h"
 #include "app/frm_index.h"
+#include "app/notice.h"
 #include "tests/support/fixture_db.h"
+#include "tests/support/qt_printers.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -160,4 +164,28 @@ TEST_F(MainWindowFixture, ResultGridHasItsHeadingsWidthsAndOnePageOfRows)
     }
     EXPECT_EQ(grid->rowCount(), 500);
     EXPECT_FALSE(grid->isVisible());
+}
+
+TEST(MainWindowPages, TheNameAnalysisPageWritesItsReportOrTellsWhatIsMissing)
+{
+    BuiltDbs dbs;
+    QStringList notices;
+    setNoticeSink([&](const QString& caption, const QString& text) { notices << caption + ":" + text; });
+    TFrmIndex window;
+    window.endProcess = [] {};
+    window.show();
+    window.RzToolButton1Click();
+    QTest::mouseClick(window.RzButton1, Qt::LeftButton);
+    EXPECT_EQ(notices, QStringList{"提示:姓不能为空!"});
+    EXPECT_TRUE(window.RzMemo1->toPlainText().isEmpty());
+
+    window.birthRow3.surname->setText("欧阳");
+    window.birthRow3.givenName->setText("明华");
+    window.birthRow3.hour->setEditText("午 12");
+    QTest::mouseClick(window.RzButton1, Qt::LeftButton);
+    const QStringList lines = window.RzMemo1->toPlainText().split('\n');
+    ASSERT_GT(lines.size(), 40);
+    EXPECT_EQ(lines[6], "您出生公历：1980年01月01日12点0分");
+    EXPECT_TRUE(lines[15].startsWith("拼音:欧(ōu)  阳(yáng)  明(míng)  华(huá)")) << lines[15].toStdString();
+    setNoticeSink({});
 }
