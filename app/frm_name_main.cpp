@@ -40,6 +40,7 @@ TFrmNameMain::TFrmNameMain(QWidget* parent) : QDialog(parent)
 
     auto* page = new QVBoxLayout(this);
     auto* bar = new QHBoxLayout;
+    bar->setSpacing(3);
     page->addLayout(bar);
     auto addName = [&](const char* name, const QString& label) {
         bar->addWidget(new QLabel(label, this));
@@ -61,6 +62,11 @@ TFrmNameMain::TFrmNameMain(QWidget* parent) : QDialog(parent)
     Shour = addCombo(this, bar, "Shour", QStringLiteral("时"), hourItems(), QStringLiteral("子 0"));
     RzComboBox8 = addCombo(this, bar, "RzComboBox8", QStringLiteral("分"), numberItems(0, 59, true), QStringLiteral("0"));
 
+    // The buttons sit on a second row of the top panel, so the window keeps its 675-pixel width.
+    bar->addStretch();
+    bar = new QHBoxLayout;
+    bar->addStretch();
+    page->addLayout(bar);
     auto addButton = [&](const char* name, const QString& text, void (TFrmNameMain::*slot)()) {
         auto* button = new QPushButton(text, this);
         button->setObjectName(QString::fromLatin1(name));
