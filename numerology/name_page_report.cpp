@@ -15,17 +15,6 @@ namespace {
 
 const QString kNoticeBorder = u'<' + QString(81, u'=') + u'>';
 
-QString missingInput(const NamePageInput& in)
-{
-    if (in.surname.trimmed().isEmpty()) return QStringLiteral("姓不能为空!");
-    if (in.givenName.trimmed().isEmpty()) return QStringLiteral("名不能为空!");
-    if (in.birth.year.trimmed().isEmpty()) return QStringLiteral("请选择出生年!");
-    if (in.birth.month.trimmed().isEmpty()) return QStringLiteral("请选择出生月!");
-    if (in.birth.day.trimmed().isEmpty()) return QStringLiteral("请选择出生日!");
-    if (in.birth.hour.trimmed().isEmpty()) return QStringLiteral("请选择出生小时!");
-    return {};
-}
-
 QString charAt(const QString& text, int index)
 {
     const QList<uint> chars = text.toUcs4();
@@ -73,7 +62,8 @@ QString readingLine(const QString& surname, const QString& givenName)
 
 Report buildNamePageReport(const NamePageInput& in, const QDate& today)
 {
-    if (const QString missing = missingInput(in); !missing.isEmpty()) return refusedReport(ReportEnd::Refused, missing);
+    if (const QString missing = missingNameInput(in.surname, in.givenName, in.birth); !missing.isEmpty())
+        return refusedReport(ReportEnd::Refused, missing);
     const auto dates = readBirthDates(in.birth);
     if (!dates) return refusedReport(ReportEnd::DateError, dates.error());
     bool ok = false;

@@ -10,23 +10,12 @@ namespace {
 
 const QString kNoticeBorder = u'<' + QString(81, u'-') + u'>';
 
-// The first missing input, in the order the window checks them.
-QString missingInput(const NameReportInput& in)
-{
-    if (in.surname.trimmed().isEmpty()) return QStringLiteral("姓不能为空!");
-    if (in.givenName.trimmed().isEmpty()) return QStringLiteral("名不能为空!");
-    if (in.birth.year.trimmed().isEmpty()) return QStringLiteral("请选择出生年!");
-    if (in.birth.month.trimmed().isEmpty()) return QStringLiteral("请选择出生月!");
-    if (in.birth.day.trimmed().isEmpty()) return QStringLiteral("请选择出生日!");
-    if (in.birth.hour.trimmed().isEmpty()) return QStringLiteral("请选择出生小时!");
-    return {};
-}
-
 }  // namespace
 
 Report buildNameReport(const NameReportInput& in, const QDate& today)
 {
-    if (const QString missing = missingInput(in); !missing.isEmpty()) return refusedReport(ReportEnd::Refused, missing);
+    if (const QString missing = missingNameInput(in.surname, in.givenName, in.birth); !missing.isEmpty())
+        return refusedReport(ReportEnd::Refused, missing);
     const auto dates = readBirthDates(in.birth);
     if (!dates) return refusedReport(ReportEnd::DateError, dates.error());
 

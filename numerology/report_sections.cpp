@@ -20,6 +20,17 @@ constexpr GridHeading kHeadings[] = {
 
 }  // namespace
 
+QString missingNameInput(const QString& surname, const QString& givenName, const BirthInfo& birth)
+{
+    if (surname.trimmed().isEmpty()) return QStringLiteral("姓不能为空!");
+    if (givenName.trimmed().isEmpty()) return QStringLiteral("名不能为空!");
+    if (birth.year.trimmed().isEmpty()) return QStringLiteral("请选择出生年!");
+    if (birth.month.trimmed().isEmpty()) return QStringLiteral("请选择出生月!");
+    if (birth.day.trimmed().isEmpty()) return QStringLiteral("请选择出生日!");
+    if (birth.hour.trimmed().isEmpty()) return QStringLiteral("请选择出生小时!");
+    return {};
+}
+
 void appendGridReadings(QStringList& out, const FiveGrids& grids)
 {
     out << kNameSeparator;

@@ -1,11 +1,16 @@
-// The three sections that both name reports print: the readings of the five grids, the three-talent
-// texts and the hints of the five grid numbers.
+// What both name reports share: the check of their inputs and the three sections they print, the
+// readings of the five grids, the three-talent texts and the hints of the five grid numbers.
 #pragma once
 
+#include "data/birth_info.h"
 #include "numerology/five_grids.h"
 
 #include <QString>
 #include <QStringList>
+
+// The first missing input of a name report, in the order the name pages check them; empty when
+// nothing is missing.
+QString missingNameInput(const QString& surname, const QString& givenName, const BirthInfo& birth);
 
 inline const QString kNameSeparator =
     QStringLiteral("<-----------------------名字分析内容分隔线----------------------------->");
