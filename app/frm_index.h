@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/birth_row.h"
+#include "app/report_saving.h"
 #include "data/query.h"
 #include "naming/naming_state.h"
 
@@ -47,6 +48,12 @@ public:
 
     BirthRow birthRow1, birthRow3, birthRow2, birthRow5, birthRow6;
 
+    // TabSheet2, the bazi analysis: the report is assembled in the hidden REbazi and copied into
+    // Memo1 only when complete, so Memo1 shows a whole report or keeps the one it had.
+    QPushButton *RzButton2, *RzBitBtn8;
+    QPlainTextEdit *Memo1, *REbazi;
+    SavePathAsker askSavePath = defaultSavePathAsker();
+
     // TabSheet3, the detailed name analysis.
     QPushButton* RzButton1;
     QPlainTextEdit* RzMemo1;
@@ -69,6 +76,8 @@ public slots:
     void RzToolButton12Click();
     void RzBitBtn4Click();
     void RzButton1Click();  // "分析" on TabSheet3
+    void RzButton2Click();  // "分析" on TabSheet2
+    void RzBitBtn8Click();  // "保存" on TabSheet2
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -145,8 +145,24 @@ void TFrmIndex::buildBaziPage()
                             {QStringLiteral("Xing2"), QStringLiteral("NameB2"), QStringLiteral("CBsex2"),
                              QStringLiteral("ComDate2"), QStringLiteral("SYear2"), QStringLiteral("SMonth2"),
                              QStringLiteral("Sday2"), QStringLiteral("Shour2"), QStringLiteral("CBFen2")});
+    auto addButton = [&](const char* name, const QString& text, void (TFrmIndex::*slot)()) {
+        auto* button = new QPushButton(text, TabSheet2);
+        button->setObjectName(QString::fromLatin1(name));
+        connect(button, &QPushButton::clicked, this, slot);
+        bar->addWidget(button);
+        return button;
+    };
+    RzButton2 = addButton("RzButton2", QStringLiteral("分析"), &TFrmIndex::RzButton2Click);
+    RzBitBtn8 = addButton("RzBitBtn8", QStringLiteral("保存"), &TFrmIndex::RzBitBtn8Click);
     bar->addStretch();
-    page->addStretch();
+    Memo1 = new QPlainTextEdit(TabSheet2);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setReadOnly(true);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    page->addWidget(Memo1);
+    REbazi = new QPlainTextEdit(TabSheet2);
+    REbazi->setObjectName(QStringLiteral("REbazi"));
+    REbazi->hide();
 }
 
 void TFrmIndex::buildNicknamePage()

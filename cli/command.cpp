@@ -1,7 +1,9 @@
 #include "command.h"
 
+#include "cli/cmd_calendar.h"
 #include "cli/cmd_dbinfo.h"
 #include "cli/cmd_dictionary.h"
+#include "cli/cmd_numerology.h"
 
 #include <QCoreApplication>
 
@@ -11,6 +13,21 @@ const std::vector<Command>& commands()
         {"dbinfo", "", "list every table of the five knowledge files with its row count", runDbInfo},
         {"strokes", "TEXT", "each character: strokes, reading, element", runStrokes},
         {"grids", "SURNAME GIVEN", "the five grids: 天格 人格 地格 总格 外格", runGrids},
+        {"score", "SURNAME GIVEN", "the overall score of a name (92, 88.5)", runScore},
+        {"analyse", "--surname S --given G [--calendar 公历|农历] [--year Y] [--month M] [--day D] [--hour \"午 12\"] [--minute 0]",
+         "the report of the name analysis window", runAnalyse},
+        {"name-report", "--surname S --given G [--sex 男|女] [birth options of analyse]",
+         "the report of the detailed name analysis page", runNameReport},
+        {"lunar", "YYYY-MM-DD", "lunar year, month, day, leap flag (0/1) and text of a solar day", runLunar},
+        {"solar", "YEAR MONTH DAY [leap]", "the solar day of a lunar date (0001-01-01 when there is none)", runSolar},
+        {"sign", "YYYY-MM-DD", "the Western zodiac sign of a solar day", runSign},
+        {"bone", "YEAR MONTH DAY HOUR", "the bone-weight lines of a lunar date and clock hour", runBone},
+        {"terms", "YEAR", "the 24 solar terms of a year, 小寒 … 冬至, with their moments", runTerms},
+        {"pillars", "--date YYYY-MM-DD [--hour H] [--minute M] [--sex 男|女]",
+         "four pillars, luck direction, start age, luck pillars, conception pillar", runPillars},
+        {"bazi", "--surname S --given G [--sex 男|女] [--calendar 公历|农历] [--year Y] [--month M] [--day D] "
+                 "[--hour \"午 12\"] [--minute 0]",
+         "the report of the bazi page, line by line", runBazi},
     };
     return all;
 }
@@ -25,7 +42,7 @@ void printHelp(QTextStream& out)
            "commands:\n";
     for (const Command& c : commands()) {
         const QString synopsis = QString::fromLatin1(c.name) + (*c.usage ? " " + QString::fromUtf8(c.usage) : QString());
-        out << "  " << synopsis.leftJustified(34) << ' ' << QString::fromUtf8(c.summary) << '\n';
+        out << "  " << synopsis << "\n      " << QString::fromUtf8(c.summary) << '\n';
     }
     out << "\nThe knowledge files are read from the folder of the executable.\n"
            "Exit status: 0 done, 1 a file could not be read, 2 bad arguments or refused input.\n";

@@ -1,6 +1,7 @@
 #include "app/drag_strip.h"
 #include "app/frm_index.h"
 #include "app/notice.h"
+#include "data/text_file.h"
 #include "tests/support/fixture_db.h"
 #include "tests/support/qt_printers.h"
 
@@ -14,6 +15,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -187,5 +189,38 @@ TEST(MainWindowPages, TheNameAnalysisPageWritesItsReportOrTellsWhatIsMissing)
     ASSERT_GT(lines.size(), 40);
     EXPECT_EQ(lines[6], "您出生公历：1980年01月01日12点0分");
     EXPECT_TRUE(lines[15].startsWith("拼音:欧(ōu)  阳(yáng)  明(míng)  华(huá)")) << lines[15].toStdString();
+    setNoticeSink({});
+}
+
+TEST(MainWindowPages, TheBaziPageShowsWholeReportsAndSavesThem)
+{
+    BuiltDbs dbs;
+    QStringList notices;
+    setNoticeSink([&](const QString& caption, const QString& text) { notices << caption + ":" + text; });
+    TFrmIndex window;
+    window.endProcess = [] {};
+    window.show();
+    window.RzToolButton3Click();
+    window.birthRow2.year->setEditText("1984");
+    window.birthRow2.month->setEditText("2");
+    window.birthRow2.day->setEditText("4");
+    window.birthRow2.hour->setEditText("午 12");
+    QTest::mouseClick(window.RzButton2, Qt::LeftButton);
+    const QString report = window.Memo1->toPlainText();
+    EXPECT_TRUE(report.contains("八字：癸亥   乙丑   戊辰   戊午")) << report.toStdString();
+
+    window.birthRow2.hour->setEditText("");
+    QTest::mouseClick(window.RzButton2, Qt::LeftButton);
+    EXPECT_EQ(notices, QStringList{"提示:请选择出生小时!"});
+    EXPECT_EQ(window.Memo1->toPlainText(), report);
+
+    QTemporaryDir dir;
+    window.birthRow2.surname->setText("张");
+    window.birthRow2.givenName->setText("三");
+    window.askSavePath = [&](QWidget*, const QString& name) { return QDir(dir.path()).filePath(name); };
+    QTest::mouseClick(window.RzBitBtn8, Qt::LeftButton);
+    QFile saved(QDir(dir.path()).filePath("张三.txt"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(decodeGb18030(saved.readAll()), report.split('\n').join("\r\n") + "\r\n");
     setNoticeSink({});
 }

@@ -1,0 +1,194 @@
+// lunar, solar, sign, bone, terms, pillars and bazi: the calendar and the four pillars.
+#include "cli/cmd_calendar.h"
+
+#include "calendar/bazi_cast.h"
+#include "calendar/bazi_report.h"
+#include "calendar/bone_weight.h"
+#include "calendar/constellation.h"
+#include "calendar/lunar_calendar.h"
+#include "calendar/lunar_text.h"
+#include "calendar/solar_term_names.h"
+#include "cli/options.h"
+#include "data/date_text.h"
+#include "data/db_error.h"
+#include "data/query.h"
+
+#include <QDate>
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+int usage(CliStreams io, const char* synopsis, const QString& fault = QString())
+{
+    if (!fault.isEmpty()) io.err << fault << '\n';
+    io.err << "usage: jiaming-cli " << QString::fromUtf8(synopsis) << '\n';
+    return kExitUsage;
+}
+
+std::optional<int> integer(const QString& text)
+{
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    return ok ? std::optional<int>(n) : std::nullopt;
+}
+
+// The one date argument of lunar and sign.
+std::optional<QDate> dateArgument(const QStringList& args, CliStreams io, const char* synopsis)
+{
+    if (args.size() != 1) {
+        usage(io, synopsis);
+        return std::nullopt;
+    }
+    const auto date = parseDateText(args.front());
+    if (!date) {
+        usage(io, synopsis, date.error());
+        return std::nullopt;
+    }
+    return *date;
+}
+
+}  // namespace
+
+int runLunar(const QStringList& args, CliStreams io)
+{
+    const auto date = dateArgument(args, io, "lunar YYYY-MM-DD");
+    if (!date) return kExitUsage;
+    // Outside the lunar table everything is zero and the text is empty.
+    const LunarDate l = SolarToLunar(*date);
+    io.out << l.Year << '\t' << l.Month << '\t' << l.Day << '\t' << (l.IsLeap ? 1 : 0) << '\t'
+           << LunarYearText(l.Year - 1864) + LunarMonthText(l.Month, l.IsLeap) + LunarDayText(l.Day) << '\n';
+    return kExitOk;
+}
+
+int runSolar(const QStringList& args, CliStreams io)
+{
+    const char* synopsis = "solar YEAR MONTH DAY [leap]";
+    if (args.size() != 3 && args.size() != 4) return usage(io, synopsis);
+    const auto year = integer(args[0]), month = integer(args[1]), day = integer(args[2]);
+    if (!year || !month || !day) return usage(io, synopsis, QStringLiteral("YEAR, MONTH and DAY must be integers"));
+    bool leap = false;
+    if (args.size() == 4) {
+        if (args[3] != "0" && args[3] != "1") return usage(io, synopsis, QStringLiteral("leap must be 0 or 1"));
+        leap = args[3] == "1";
+    }
+    // Month and day below 1 have no solar day; the conversion itself would count back from the month.
+    const QDate solar = *month < 1 || *day < 1 ? QDate() : LunarToSolar(LunarDate{*year, *month, *day, leap});
+    io.out << dateText(solar) << '\n';
+    return kExitOk;
+}
+
+int runSign(const QStringList& args, CliStreams io)
+{
+    const auto date = dateArgument(args, io, "sign YYYY-MM-DD");
+    if (!date) return kExitUsage;
+    io.out << ConstellationOf(*date) << '\n';
+    return kExitOk;
+}
+
+int runBone(const QStringList& args, CliStreams io)
+{
+    if (args.size() != 4) return usage(io, "bone YEAR MONTH DAY HOUR");
+    try {
+        for (int part = 0; part < 3; ++part)
+            if (const auto line = BoneWeightLine(args[0].trimmed(), args[1].trimmed(), args[2].trimmed(), args[3].trimmed(), part))
+                io.out << *line << '\n';
+    } catch (const ActionAbandoned&) {
+        io.err << "the bone-weight tables of " << dbFileName(Db::Dream) << " cannot be read\n";
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
+int runTerms(const QStringList& args, CliStreams io)
+{
+    const char* synopsis = "terms YEAR";
+    if (args.size() != 1) return usage(io, synopsis);
+    const auto year = integer(args.front());
+    if (!year) return usage(io, synopsis, QStringLiteral("YEAR must be an integer"));
+    struct Row {
+        int index;
+        QString name, moment;
+    };
+    std::vector<Row> rows;
+    try {
+        Query q(Db::Tgcode);
+        for (q.open(QStringLiteral("select JQ, SJ from JQ where YearA = ?"), *year); !q.atEnd(); q.next())
+            rows.push_back({SolarTermIndex(q.field(0).asText()), q.field(0).asText(), q.field(1).asText()});
+    } catch (const DbError& e) {
+        io.err << e.message() << '\n';
+        return kExitFailure;
+    }
+    std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.index < b.index; });
+    if (rows.empty()) io.err << "no solar terms recorded for " << *year << '\n';
+    for (const Row& r : rows) io.out << r.name << '\t' << r.moment << '\n';
+    return kExitOk;
+}
+
+int runPillars(const QStringList& args, CliStreams io)
+{
+    const char* synopsis = "pillars --date YYYY-MM-DD [--hour H] [--minute M] [--sex 男|女]";
+    const auto options = parseOptions(args, {"date", "hour", "minute", "sex"});
+    if (!options) return usage(io, synopsis, options.error());
+    if (!options->contains("date")) return usage(io, synopsis, QStringLiteral("--date is required"));
+    const auto date = parseDateText(options->value("date"));
+    if (!date) return usage(io, synopsis, date.error());
+    const auto hour = integer(options->value("hour", "0")), minute = integer(options->value("minute", "0"));
+    if (!hour || !minute || *hour < 0 || *hour > 23 || *minute < 0 || *minute > 59)
+        return usage(io, synopsis, QStringLiteral("--hour must be 0 … 23 and --minute 0 … 59"));
+    const QString sex = options->value("sex", QStringLiteral("男")).trimmed();
+    if (sex != QStringLiteral("男") && sex != QStringLiteral("女")) return usage(io, synopsis, QStringLiteral("--sex must be 男 or 女"));
+
+    const auto chart = CastBaziChart(date->year(), date->month(), date->day(), *hour, *minute, sex);
+    if (!chart) {
+        io.err << chart.error() << '\n';
+        return kExitUsage;
+    }
+    const BaziChart& c = *chart;
+    io.out << c.yearPillar().text() << ' ' << c.monthPillar().text() << ' ' << c.dayPillar().text() << ' '
+           << c.hourPillar().text() << '\n'
+           << (c.Backward ? QStringLiteral("逆") : QStringLiteral("顺")) << '\n'
+           << c.StartAge << '\n'
+           << c.LuckPillarsText << '\n'
+           << c.Conception.trimmed() << '\n';
+    return kExitOk;
+}
+
+int runBazi(const QStringList& args, CliStreams io)
+{
+    const char* synopsis = "bazi --surname S --given G [--sex 男|女] [--calendar 公历|农历] [--year Y] [--month M] [--day D] "
+                           "[--hour \"午 12\"] [--minute 0]";
+    const auto options = parseOptions(args, {"surname", "given", "sex", "calendar", "year", "month", "day", "hour", "minute"});
+    if (!options) return usage(io, synopsis, options.error());
+    BaziReportInput in;
+    in.surname = options->value("surname");
+    in.givenName = options->value("given");
+    BirthInfo& b = in.birth;
+    b.sex = options->value("sex", b.sex);
+    b.calendarKind = options->value("calendar", b.calendarKind);
+    if (b.calendarKind != QStringLiteral("公历") && b.calendarKind != QStringLiteral("农历"))
+        return usage(io, synopsis, QStringLiteral("--calendar must be 公历 or 农历"));
+    b.year = options->value("year", b.year);
+    b.month = options->value("month", b.month);
+    b.day = options->value("day", b.day);
+    b.hour = options->value("hour", b.hour);
+    b.minute = options->value("minute", b.minute);
+
+    const Report report = buildBaziReport(in, QDate::currentDate());
+    switch (report.end) {
+    case ReportEnd::Complete:
+        for (const QString& line : report.lines) io.out << line << '\n';
+        return kExitOk;
+    case ReportEnd::Refused:
+    case ReportEnd::DateError:
+        io.err << report.message << '\n';
+        return kExitUsage;
+    case ReportEnd::Abandoned:
+        io.err << "a knowledge file cannot be read; no report\n";
+        return kExitFailure;
+    case ReportEnd::Failed:
+        io.err << report.message << '\n';
+        return kExitFailure;
+    }
+    return kExitFailure;
+}

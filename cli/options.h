@@ -1,0 +1,14 @@
+// "--name value" options of the commands that take a whole input form (bazi, pillars, …).
+#pragma once
+
+#include "data/expected.h"
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+// Reads args as pairs "--name value" (or "--name=value"), each name one of `allowed` (given without
+// the dashes). The map holds the names given, without dashes, with their values exactly as given;
+// an empty value is allowed. The error text names the fault: an unknown or repeated option, an
+// option without a value, or an argument that is no option.
+Expected<QMap<QString, QString>, QString> parseOptions(const QStringList& args, const QStringList& allowed);
