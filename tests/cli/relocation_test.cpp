@@ -11,18 +11,20 @@ namespace {
 
 const char* const kKnowledgeFiles[] = {"dream.dll", "KelFile.dll", "KelBirth.dll", "Tgcode.dll", "Velmora.dll"};
 
-// A copy of build/bin with the given programs and all five knowledge files.
+// A copy of build/bin with the given programs and all five knowledge files, in a folder whose name
+// has a blank, a percent sign and Chinese characters.
 QString copyInstallation(const QTemporaryDir& dir, const QStringList& programs)
 {
     const QDir from(builtDatabaseDir());
-    const QDir to(dir.path());
+    QDir(dir.path()).mkdir("嘉 名%20");
+    const QDir to(QDir(dir.path()).filePath("嘉 名%20"));
     QStringList files = programs;
     for (const char* f : kKnowledgeFiles) files << f;
     for (const QString& f : files) {
         EXPECT_TRUE(QFile::copy(from.filePath(f), to.filePath(f))) << f.toStdString();
         if (programs.contains(f)) QFile(to.filePath(f)).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
     }
-    return dir.path();
+    return to.path();
 }
 
 struct CliRun {
