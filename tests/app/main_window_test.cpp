@@ -1,6 +1,6 @@
 #include "app/drag_strip.h"
 #include "app/frm_index.h"
-#include "app/notice.h"
+#include "tests/app/notice_recorder.h"
 #include "data/text_file.h"
 #include "tests/support/fixture_db.h"
 #include "tests/support/qt_printers.h"
@@ -168,14 +168,26 @@ TEST_F(MainWindowFixture, ResultGridHasItsHeadingsWidthsAndOnePageOfRows)
     EXPECT_FALSE(grid->isVisible());
 }
 
-TEST(MainWindowPages, TheNameAnalysisPageWritesItsReportOrTellsWhatIsMissing)
-{
+namespace {
+
+// A shown main window over the real knowledge files, whose notices are recorded.
+struct MainWindowPages : ::testing::Test {
     BuiltDbs dbs;
-    QStringList notices;
-    setNoticeSink([&](const QString& caption, const QString& text) { notices << caption + ":" + text; });
+    NoticeRecorder recorder;
+    QStringList& notices = recorder.notices;
     TFrmIndex window;
-    window.endProcess = [] {};
-    window.show();
+
+    MainWindowPages()
+    {
+        window.endProcess = [] {};
+        window.show();
+    }
+};
+
+}  // namespace
+
+TEST_F(MainWindowPages, TheNameAnalysisPageWritesItsReportOrTellsWhatIsMissing)
+{
     window.RzToolButton1Click();
     QTest::mouseClick(window.RzButton1, Qt::LeftButton);
     EXPECT_EQ(notices, QStringList{"提示:姓不能为空!"});
@@ -189,17 +201,10 @@ TEST(MainWindowPages, TheNameAnalysisPageWritesItsReportOrTellsWhatIsMissing)
     ASSERT_GT(lines.size(), 40);
     EXPECT_EQ(lines[6], "您出生公历：1980年01月01日12点0分");
     EXPECT_TRUE(lines[15].startsWith("拼音:欧(ōu)  阳(yáng)  明(míng)  华(huá)")) << lines[15].toStdString();
-    setNoticeSink({});
 }
 
-TEST(MainWindowPages, TheBaziPageShowsWholeReportsAndSavesThem)
+TEST_F(MainWindowPages, TheBaziPageShowsWholeReportsAndSavesThem)
 {
-    BuiltDbs dbs;
-    QStringList notices;
-    setNoticeSink([&](const QString& caption, const QString& text) { notices << caption + ":" + text; });
-    TFrmIndex window;
-    window.endProcess = [] {};
-    window.show();
     window.RzToolButton3Click();
     window.birthRow2.year->setEditText("1984");
     window.birthRow2.month->setEditText("2");
@@ -222,5 +227,4 @@ TEST(MainWindowPages, TheBaziPageShowsWholeReportsAndSavesThem)
     QFile saved(QDir(dir.path()).filePath("张三.txt"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(decodeGb18030(saved.readAll()), report.split('\n').join("\r\n") + "\r\n");
-    setNoticeSink({});
 }

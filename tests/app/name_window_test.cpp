@@ -1,5 +1,5 @@
 #include "app/frm_name_main.h"
-#include "app/notice.h"
+#include "tests/app/notice_recorder.h"
 #include "data/text_file.h"
 #include "tests/support/fixture_db.h"
 #include "tests/support/qt_printers.h"
@@ -18,7 +18,8 @@ namespace {
 
 struct NameWindowFixture : ::testing::Test {
     FixtureDbs dbs;
-    QStringList notices;
+    NoticeRecorder recorder;
+    QStringList& notices = recorder.notices;
 
     NameWindowFixture()
     {
@@ -26,9 +27,7 @@ struct NameWindowFixture : ::testing::Test {
                               " ('三', '三', 3, 'sān', '金');");
         dbs.exec(Db::KelFile, R"(insert into "81" values (12, '读12。', '（凶）', '示12', ''), (14, '读14。', '（凶）', '示14', ''),
                                  (4, '读4。', '（凶）', '示4', ''), (2, '读2。', '（凶）', '示2', '');)");
-        setNoticeSink([this](const QString& caption, const QString& text) { notices << caption + ":" + text; });
     }
-    ~NameWindowFixture() override { setNoticeSink({}); }
 };
 
 }  // namespace
