@@ -11,3 +11,11 @@ void installAppFont()
     font.setPixelSize(12);
     QApplication::setFont(font);
 }
+
+QFont reportFont()
+{
+    QFont font(QStringLiteral("WenQuanYi Micro Hei Mono"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPixelSize(12);
+    return font;
+}

@@ -2,4 +2,10 @@
 // rarely installed here, so the family is mapped to an installed serif CJK font.
 #pragma once
 
+#include <QFont>
+
 void installAppFont();
+
+// The font of the report panes: a Chinese character exactly as wide as two ASCII characters, so the
+// columns of the pillar grids, which are laid out with blanks, line up.
+QFont reportFont();

@@ -2,6 +2,7 @@
 // page add the rest of its controls.
 #include "frm_index.h"
 
+#include "app/app_font.h"
 #include "app/skin.h"
 
 #include <QBoxLayout>
@@ -133,6 +134,7 @@ void TFrmIndex::buildNameAnalysisPage()
     RzMemo1 = new QPlainTextEdit(TabSheet3);
     RzMemo1->setObjectName(QStringLiteral("RzMemo1"));
     RzMemo1->setReadOnly(true);
+    RzMemo1->setFont(reportFont());
     RzMemo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     page->addWidget(RzMemo1);
 }
@@ -158,6 +160,7 @@ void TFrmIndex::buildBaziPage()
     Memo1 = new QPlainTextEdit(TabSheet2);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
+    Memo1->setFont(reportFont());
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     page->addWidget(Memo1);
     REbazi = new QPlainTextEdit(TabSheet2);

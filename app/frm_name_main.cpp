@@ -1,5 +1,6 @@
 #include "frm_name_main.h"
 
+#include "app/app_font.h"
 #include "app/notice.h"
 #include "app/report_pane.h"
 #include "numerology/name_report.h"
@@ -82,6 +83,7 @@ TFrmNameMain::TFrmNameMain(QWidget* parent) : QDialog(parent)
     RzMemo1 = new QTextEdit(this);
     RzMemo1->setObjectName(QStringLiteral("RzMemo1"));
     RzMemo1->setReadOnly(true);
+    RzMemo1->setFont(reportFont());
     RzMemo1->setAcceptRichText(false);
     RzMemo1->setLineWrapMode(QTextEdit::NoWrap);
     RzMemo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
