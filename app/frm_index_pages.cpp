@@ -31,6 +31,17 @@ QTabWidget* addInnerPages(QWidget* parent, const char* name, const QStringList& 
     return pages;
 }
 
+// A read-only report pane in the report font.
+QPlainTextEdit* addReportPane(QWidget* parent, QVBoxLayout* page, const char* name)
+{
+    auto* pane = new QPlainTextEdit(parent);
+    pane->setObjectName(QString::fromLatin1(name));
+    pane->setReadOnly(true);
+    pane->setFont(reportFont());
+    page->addWidget(pane);
+    return pane;
+}
+
 QHBoxLayout* topBar(QVBoxLayout* page)
 {
     auto* bar = new QHBoxLayout;
@@ -131,12 +142,8 @@ void TFrmIndex::buildNameAnalysisPage()
     connect(RzButton1, &QPushButton::clicked, this, &TFrmIndex::RzButton1Click);
     bar->addWidget(RzButton1);
     bar->addStretch();
-    RzMemo1 = new QPlainTextEdit(TabSheet3);
-    RzMemo1->setObjectName(QStringLiteral("RzMemo1"));
-    RzMemo1->setReadOnly(true);
-    RzMemo1->setFont(reportFont());
+    RzMemo1 = addReportPane(TabSheet3, page, "RzMemo1");
     RzMemo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    page->addWidget(RzMemo1);
 }
 
 void TFrmIndex::buildBaziPage()
@@ -157,12 +164,8 @@ void TFrmIndex::buildBaziPage()
     RzButton2 = addButton("RzButton2", QStringLiteral("分析"), &TFrmIndex::RzButton2Click);
     RzBitBtn8 = addButton("RzBitBtn8", QStringLiteral("保存"), &TFrmIndex::RzBitBtn8Click);
     bar->addStretch();
-    Memo1 = new QPlainTextEdit(TabSheet2);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setFont(reportFont());
+    Memo1 = addReportPane(TabSheet2, page, "Memo1");
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    page->addWidget(Memo1);
     REbazi = new QPlainTextEdit(TabSheet2);
     REbazi->setObjectName(QStringLiteral("REbazi"));
     REbazi->hide();

@@ -1,5 +1,6 @@
 // The calendar commands of jiaming-cli and their option parser, run in-process.
 #include "cli/cmd_calendar.h"
+#include "tests/cli/command_run.h"
 #include "cli/options.h"
 #include "calendar/bazi_report.h"
 
@@ -8,26 +9,6 @@
 
 #include <QTextStream>
 #include <gtest/gtest.h>
-
-namespace {
-
-struct CommandRun {
-    int status;
-    QString out, err;
-};
-
-CommandRun run(int (*command)(const QStringList&, CliStreams), const QStringList& args)
-{
-    QString out, err;
-    int status = 0;
-    {
-        QTextStream o(&out), e(&err);
-        status = command(args, {o, e});
-    }
-    return {status, out, err};
-}
-
-}  // namespace
 
 TEST(ParseOptions, PairsAndFaults)
 {

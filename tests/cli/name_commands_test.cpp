@@ -1,5 +1,5 @@
 // The name commands of jiaming-cli, run in-process through the same dispatcher as the program.
-#include "cli/command.h"
+#include "tests/cli/command_run.h"
 #include "numerology/luck_numbers.h"
 #include "numerology/name_score.h"
 #include "tests/support/fixture_db.h"
@@ -7,26 +7,6 @@
 
 #include <QTextStream>
 #include <gtest/gtest.h>
-
-namespace {
-
-struct CliResult {
-    int status;
-    QString out, err;
-};
-
-CliResult cli(const QStringList& args)
-{
-    QString out, err;
-    int status = 0;
-    {
-        QTextStream o(&out), e(&err);
-        status = runCli(args, {o, e});
-    }
-    return {status, out, err};
-}
-
-}  // namespace
 
 TEST(NameCommands, StrokesGridsAndScore)
 {
@@ -41,23 +21,23 @@ TEST(NameCommands, StrokesGridsAndScore)
 TEST(NameCommands, ReportsPrintTheirLinesAndRefuseWithStatusTwo)
 {
     BuiltDbs dbs;
-    const CliResult window = cli({"analyse", "--surname", "李", "--given", "雅亮", "--year", "1990", "--month", "6",
+    const CommandRun window = cli({"analyse", "--surname", "李", "--given", "雅亮", "--year", "1990", "--month", "6",
                                   "--day", "15", "--hour", "辰 8", "--minute", "05"});
     ASSERT_EQ(window.status, kExitOk) << window.err.toStdString();
     const QStringList lines = window.out.split('\n');
     EXPECT_EQ(lines[5], "您出生公历: 1990年06月15日8点05分");
     EXPECT_EQ(lines[6], "农历:庚午(马年)五月廿三");
 
-    const CliResult defaults = cli({"name-report", "--surname", "李", "--given", "明"});
+    const CommandRun defaults = cli({"name-report", "--surname", "李", "--given", "明"});
     ASSERT_EQ(defaults.status, kExitOk) << defaults.err.toStdString();
     EXPECT_EQ(defaults.out.split('\n')[6], "您出生公历：1980年01月01日0点0分");
 
-    const CliResult refused = cli({"analyse", "--surname", "李"});
+    const CommandRun refused = cli({"analyse", "--surname", "李"});
     EXPECT_EQ(refused.status, kExitUsage);
     EXPECT_EQ(refused.err, "名不能为空!\n");
     EXPECT_TRUE(refused.out.isEmpty());
 
-    const CliResult badDate = cli({"name-report", "--surname", "李", "--given", "明", "--month", "2", "--day", "30"});
+    const CommandRun badDate = cli({"name-report", "--surname", "李", "--given", "明", "--month", "2", "--day", "30"});
     EXPECT_EQ(badDate.status, kExitUsage);
     EXPECT_EQ(badDate.err, "'1980-2-30' 不是有效的日期\n");
 
@@ -69,7 +49,7 @@ TEST(NameCommands, AnUnreadableNumberFileExitsWithStatusOne)
     FixtureDbs dbs;
     dbs.exec(Db::Velmora, "insert into word (zi, ft, bh, pinyin, wuhang) values ('李', '李', 7, 'lǐ', '木');");
     EXPECT_EQ(cli({"score", "李", "李"}).status, kExitFailure);
-    const CliResult partial = cli({"analyse", "--surname", "李", "--given", "李"});
+    const CommandRun partial = cli({"analyse", "--surname", "李", "--given", "李"});
     EXPECT_EQ(partial.status, kExitFailure);
     EXPECT_EQ(partial.out.split('\n', Qt::SkipEmptyParts).size(), 9);
 }
