@@ -77,16 +77,17 @@ def read_tsv(path):
     return rows
 
 
+def read_tagged_lines(name):
+    """[(tag, text)] of the "tag<TAB>text" lines of a list here, in file order."""
+    with open(os.path.join(HERE, name), encoding="utf-8") as fh:
+        return [tuple(line.rstrip("\n").split("\t", 1)) for line in fh
+                if not line.startswith("#") and "\t" in line]
+
+
 def read_name_chars():
     """[(char, category)] from name_chars.txt in file order."""
-    out = []
-    with open(os.path.join(HERE, "name_chars.txt"), encoding="utf-8") as fh:
-        for line in fh:
-            if line.startswith("#") or "\t" not in line:
-                continue
-            tag, chars = line.rstrip("\n").split("\t", 1)
-            out.extend((c, tag) for c in chars if not c.isspace())
-    return out
+    return [(c, tag) for tag, chars in read_tagged_lines("name_chars.txt")
+            for c in chars if not c.isspace()]
 
 
 def read_char_set(name):
@@ -121,17 +122,11 @@ def given_names():
     """[(sex, name)] of real given names: popular_given_names.txt, then the
     zh_CN given names of @faker-js/faker (faker_zh_given_names.tsv, whose
     generic list counts for no sex, "通")."""
-    out = []
-    with open(os.path.join(HERE, "popular_given_names.txt"), encoding="utf-8") as fh:
-        for line in fh:
-            if line.startswith("#") or "\t" not in line:
-                continue
-            sex, names = line.rstrip("\n").split("\t", 1)
-            out.extend((sex, n) for n in names.split())
-    popular = len(out)
-    out.extend((r["sex"], r["name"]) for r in read_tsv(
-        os.path.join(HERE, "faker_zh_given_names.tsv")))
-    return out[:popular], out[popular:]
+    popular = [(sex, n) for sex, names in read_tagged_lines("popular_given_names.txt")
+               for n in names.split()]
+    faker = [(r["sex"], r["name"]) for r in read_tsv(
+        os.path.join(HERE, "faker_zh_given_names.tsv"))]
+    return popular, faker
 
 
 def check_name_chars(names, in_tgh, ill, popular, faker):
