@@ -7,6 +7,7 @@ The output is sorted and contains no dates, so a rerun is byte-identical.
 Prints the row counts and the agreement with tests/data/published_strokes.tsv.
 """
 
+import collections
 import os
 import sys
 import unicodedata
@@ -76,16 +77,17 @@ def read_tsv(path):
     return rows
 
 
+def read_tagged_lines(name):
+    """[(tag, text)] of the "tag<TAB>text" lines of a list here, in file order."""
+    with open(os.path.join(HERE, name), encoding="utf-8") as fh:
+        return [tuple(line.rstrip("\n").split("\t", 1)) for line in fh
+                if not line.startswith("#") and "\t" in line]
+
+
 def read_name_chars():
     """[(char, category)] from name_chars.txt in file order."""
-    out = []
-    with open(os.path.join(HERE, "name_chars.txt"), encoding="utf-8") as fh:
-        for line in fh:
-            if line.startswith("#") or "\t" not in line:
-                continue
-            tag, chars = line.rstrip("\n").split("\t", 1)
-            out.extend((c, tag) for c in chars if not c.isspace())
-    return out
+    return [(c, tag) for tag, chars in read_tagged_lines("name_chars.txt")
+            for c in chars if not c.isspace()]
 
 
 def read_char_set(name):
@@ -116,14 +118,42 @@ def element_of(zi, ft, readings, u, named):
     return initial_element(readings[0])
 
 
-def faker_given_name_chars():
-    """Characters of the zh_CN given names in @faker-js/faker, if unpacked.
+def given_names():
+    """[(sex, name)] of real given names: popular_given_names.txt, then the
+    zh_CN given names of @faker-js/faker (faker_zh_given_names.tsv, whose
+    generic list counts for no sex, "通")."""
+    popular = [(sex, n) for sex, names in read_tagged_lines("popular_given_names.txt")
+               for n in names.split()]
+    faker = [(r["sex"], r["name"]) for r in read_tsv(
+        os.path.join(HERE, "faker_zh_given_names.tsv"))]
+    return popular, faker
 
-    Only used to order the name characters; absent, the order falls back to
-    the character frequency, so the table still builds (but differently).
-    """
-    path = os.path.join(HERE, "faker_zh_given_chars.txt")
-    return read_char_set(path) if os.path.exists(path) else set()
+
+def check_name_chars(names, in_tgh, ill, popular, faker):
+    """Exit with a message when name_chars.txt breaks one of its rules."""
+    def gbk(c):
+        try:
+            c.encode("gbk")
+            return True
+        except UnicodeEncodeError:
+            return False
+    bad = [c for c, _ in names if c not in in_tgh or c in ill or not gbk(c)]
+    if bad:
+        sys.exit("name_chars.txt: not allowed: " + "".join(bad))
+    seen, dup = set(), set()
+    for c, _ in names:
+        (dup if c in seen else seen).add(c)
+    if dup:
+        sys.exit("name_chars.txt: listed twice: " + "".join(sorted(dup)))
+    # Every character of a real given name must be offered for the sex the
+    # name was given to, so the popular names can be generated again.
+    category = dict(names)
+    missing = sorted({"%s %s (%s)" % (sex, name, c)
+                      for sex, name in popular + faker if sex in "男女"
+                      for c in name if category.get(c) not in (sex, "中")})
+    if missing:
+        sys.exit("name_chars.txt: given names not offered for their sex: "
+                 + ", ".join(missing))
 
 
 def build():
@@ -135,18 +165,17 @@ def build():
         os.path.join(HERE, "wuxing_names.tsv"))}
     names = read_name_chars()
     ill = read_char_set("ill_omened.txt")
-    favoured = faker_given_name_chars()
+    popular, faker = given_names()
 
     tgh = u.tgh_chars()
     in_tgh = {c for c, _, _ in tgh}
-    bad = [c for c, _ in names if c not in in_tgh or c in ill]
-    if bad:
-        sys.exit("name_chars.txt: not allowed: " + "".join(bad))
-    dup = {c for c, _ in names if [n for n, _ in names].count(c) > 1}
-    if dup:
-        sys.exit("name_chars.txt: listed twice: " + "".join(sorted(dup)))
+    check_name_chars(names, in_tgh, ill, popular, faker)
     category = dict(names)
     file_pos = {c: i for i, (c, _) in enumerate(names)}
+    # Commonness in given names: how many of the popular names and of the
+    # faker names use a character.
+    in_popular = collections.Counter(c for _, n in popular for c in set(n))
+    in_faker = collections.Counter(c for _, n in faker for c in set(n))
 
     # Row set and the second rank: position in the 2013 list, then GB2312
     # characters outside it in code order.
@@ -179,14 +208,17 @@ def build():
             "Aflag": "\\N" if cat else "1",
         })
 
-    # First rank: name characters first, those seen in real given names and
-    # the frequent ones ahead; everything else after them by frequency.
+    # First rank: name characters first, the most common in given names ahead
+    # (those of the popular names by how many use them, then those of the
+    # faker names likewise, then the published name-element list), then by
+    # character frequency and level; everything else after them by frequency.
     def px_key(r):
+        zi = r["zi"]
         if r["Aflag"] == "\\N":
-            return (0, 0 if r["zi"] in favoured else 1,
-                    0 if r["zi"] in named else 1, r["freq"], r["level"],
-                    file_pos[r["zi"]])
-        return (1, 0, 0, r["freq"], r["level"], r["id"])
+            return (0, -in_popular[zi], -in_faker[zi],
+                    0 if zi in named else 1, r["freq"], r["level"],
+                    file_pos[zi])
+        return (1, 0, 0, 0, r["freq"], r["level"], r["id"])
     for rank, r in enumerate(sorted(rows, key=px_key), 1):
         r["px"] = rank
     return rows, u
@@ -220,13 +252,11 @@ def report(rows):
         len(rows), sum(r["level"] < 4 for r in rows),
         sum(r["level"] == 4 for r in rows)))
     print("hzwh rows: %d" % len(STEMS_BRANCHES))
-    print("name characters (Aflag NULL): %d; nan=1: %d; nv=1: %d; "
-          "xb 男 %d, 女 %d, neutral %d" % (
-              len(named), sum(r["nan"] for r in named),
-              sum(r["nv"] for r in named),
-              sum(r["xb"] == "男" for r in named),
-              sum(r["xb"] == "女" for r in named),
-              sum(r["xb"] == "1" for r in named)))
+    by_class = collections.Counter(r["xb"] for r in named)
+    print("name characters (Aflag NULL): %d = boys only %d + girls only %d + "
+          "either %d; nan=1: %d; nv=1: %d" % (
+              len(named), by_class["男"], by_class["女"], by_class["1"],
+              sum(r["nan"] for r in named), sum(r["nv"] for r in named)))
     agree, misses = 0, []
     published = read_tsv(PUBLISHED)
     for p in published:
