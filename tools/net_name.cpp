@@ -68,7 +68,8 @@ Expected<NetNameLines, QString> netNameTest(const QString& input)
     const QString nickname = input.trimmed();
     if (nickname.isEmpty()) return unexpected(QStringLiteral("请输入你的网名！"));
     NetNameLines lines{QStringLiteral("你的网名：") + nickname, QString()};
-    // A nickname that cannot be spelled at all (broken text pasted in) is asked for again.
+    // When the nickname cannot be turned into GBK bytes at all (the system lacks the converter), the
+    // user is asked for it again rather than shown an empty trait.
     if (!encodeGb18030(nickname)) {
         lines.personality = QStringLiteral("请重新输入网名，请不要输入特殊字符！");
         return lines;
