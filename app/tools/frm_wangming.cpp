@@ -1,6 +1,7 @@
 #include "frm_wangming.h"
 
 #include "app/notice.h"
+#include "app/tools/tool_input_row.h"
 #include "app/tools/tool_window.h"
 #include "tools/net_name.h"
 
@@ -22,22 +23,12 @@ TFrmWangming::TFrmWangming(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("网名与性格"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
     auto* page = new QVBoxLayout(this);
-    auto* inputRow = new QHBoxLayout;
-    inputRow->addWidget(new QLabel(QStringLiteral("输入网名："), this));
-    edtmun = new QLineEdit(this);
-    edtmun->setObjectName(QStringLiteral("edtmun"));
+    const ToolInputRow input = addToolInputRow(this, page, QStringLiteral("输入网名："));
+    edtmun = input.edtmun;
+    RzBitBtn1 = input.RzBitBtn1;
+    RzBitBtn2 = input.RzBitBtn2;
     limitGbkBytes(edtmun, kMaxNicknameBytes, true);
     edtmun->installEventFilter(this);
-    inputRow->addWidget(edtmun);
-    RzBitBtn1 = new QPushButton(QStringLiteral("测算"), this);
-    RzBitBtn1->setObjectName(QStringLiteral("RzBitBtn1"));
-    RzBitBtn2 = new QPushButton(QStringLiteral("关闭"), this);
-    RzBitBtn2->setObjectName(QStringLiteral("RzBitBtn2"));
-    for (QPushButton* b : {RzBitBtn1, RzBitBtn2}) {
-        b->setAutoDefault(false);
-        inputRow->addWidget(b);
-    }
-    page->addLayout(inputRow);
 
     auto* results = new QGroupBox(QStringLiteral("测算结果"), this);
     auto* lines = new QVBoxLayout(results);

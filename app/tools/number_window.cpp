@@ -1,6 +1,7 @@
 #include "number_window.h"
 
 #include "app/notice.h"
+#include "app/tools/tool_input_row.h"
 #include "tools/number_reading.h"
 
 #include <QBoxLayout>
@@ -47,24 +48,14 @@ NumberWindow::NumberWindow(Kind kind, QWidget* parent) : QDialog(parent), kind_(
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
     auto* page = new QVBoxLayout(this);
 
-    auto* inputRow = new QHBoxLayout;
-    inputRow->addWidget(new QLabel(QString::fromUtf8(texts.inputLabel), this));
-    edtmun = new QLineEdit(this);
-    edtmun->setObjectName(QStringLiteral("edtmun"));
+    const ToolInputRow input = addToolInputRow(this, page, QString::fromUtf8(texts.inputLabel));
+    edtmun = input.edtmun;
+    RzBitBtn1 = input.RzBitBtn1;
+    RzBitBtn2 = input.RzBitBtn2;
     edtmun->setMaxLength(texts.maxLength);
     edtmun->installEventFilter(this);
-    inputRow->addWidget(edtmun);
-    RzBitBtn1 = new QPushButton(QStringLiteral("测算"), this);
-    RzBitBtn1->setObjectName(QStringLiteral("RzBitBtn1"));
-    RzBitBtn2 = new QPushButton(QStringLiteral("关闭"), this);
-    RzBitBtn2->setObjectName(QStringLiteral("RzBitBtn2"));
-    for (QPushButton* b : {RzBitBtn1, RzBitBtn2}) {
-        b->setAutoDefault(false);
-        inputRow->addWidget(b);
-    }
     connect(RzBitBtn1, &QPushButton::clicked, this, &NumberWindow::RzBitBtn1Click);
     connect(RzBitBtn2, &QPushButton::clicked, this, &NumberWindow::RzBitBtn2Click);
-    page->addLayout(inputRow);
     if (kind == Kind::Mobile) page->addWidget(new QLabel(QStringLiteral("请注意：手机号码是11位，请正确输入。"), this));
 
     auto* results = new QGroupBox(QStringLiteral("测算结果"), this);

@@ -47,7 +47,7 @@ constexpr ToolIcon kIcons[] = {
     {"RzToolButton37", 3, 0, "名", "起名服务", 0x5a1e12},
     {"RzToolButton38", 3, 1, "谈", "在线咨询", 0x5a1e12},
     {"RzToolButton39", 3, 2, "信", "联系邮箱", 0x5a1e12},
-    {"RzToolButton40", 3, 3, "网", "官方网站", 0x5a1e12},
+    {"RzToolButton40", 3, 3, "站", "官方网站", 0x5a1e12},
 };
 
 QRect squareOf(const ToolIcon& icon)
