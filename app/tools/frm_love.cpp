@@ -62,7 +62,7 @@ void Tfrmlove::btncountClick()
 {
     const auto result = compatibilityTest(eYourName->text(), eotherName->text());
     if (!result) {
-        showNotice(this, result.error());
+        showNotice(this, result.error(), QStringLiteral("提示"), false);
         eYourName->setFocus();
         return;
     }

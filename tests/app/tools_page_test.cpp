@@ -1,4 +1,5 @@
 // The tools page and the tool windows it opens, offscreen.
+#include "app/frm_index.h"
 #include "app/tools/frm_love.h"
 #include "app/tools/frm_servers.h"
 #include "app/tools/frm_wangming.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -49,6 +51,16 @@ void showActive(W& window)
 }
 
 }  // namespace
+
+TEST(ToolsPage, IsTabSheet9OfTheMainWindow)
+{
+    FixtureDbs dbs;
+    TFrmIndex window;
+    EXPECT_EQ(window.TabSheet9, window.toolsPage);
+    EXPECT_EQ(window.toolsPage->objectName(), "TabSheet9");
+    window.RzToolButton8->click();
+    EXPECT_EQ(window.RzPageControl1->currentWidget(), window.toolsPage);
+}
 
 TEST(ToolsPage, NineteenTransparentSquaresAtTheirPlaces)
 {
