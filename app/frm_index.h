@@ -18,6 +18,7 @@ class QPushButton;
 class QTabWidget;
 class QTableWidget;
 class QToolButton;
+class ToolsPage;
 
 class TFrmIndex : public QWidget {
     Q_OBJECT
@@ -45,6 +46,7 @@ public:
     QTableWidget* RzStringGrid1;
     QPushButton* RzBitBtn4;  // "关闭软件"
     QPlainTextEdit* RzMemo3;
+    ToolsPage* toolsPage;  // TabSheet9
 
     BirthRow birthRow1, birthRow3, birthRow2, birthRow5, birthRow6;
 

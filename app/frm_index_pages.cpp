@@ -4,6 +4,7 @@
 
 #include "app/app_font.h"
 #include "app/skin.h"
+#include "app/tools/tools_page.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>
@@ -82,7 +83,8 @@ void TFrmIndex::buildPages()
     TabSheet5 = addPage(RzPageControl1, "TabSheet5", QStringLiteral("宝宝小名"));
     TabSheet6 = addPage(RzPageControl1, "TabSheet6", QStringLiteral("诗词起名"));
     TabSheet8 = addPage(RzPageControl1, "TabSheet8", QStringLiteral("关于我们"));
-    TabSheet9 = addPage(RzPageControl1, "TabSheet9", QStringLiteral("民俗工具"));
+    TabSheet9 = toolsPage = new ToolsPage(RzPageControl1);
+    RzPageControl1->addTab(toolsPage, QStringLiteral("民俗工具"));
     TabSheet10 = addPage(RzPageControl1, "TabSheet10", QStringLiteral("起名知识"));
 
     buildNamingPage();

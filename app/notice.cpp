@@ -17,10 +17,10 @@ void setNoticeSink(NoticeSink s)
     sink() = std::move(s);
 }
 
-void showNotice(QWidget* parent, const QString& text, const QString& caption)
+void showNotice(QWidget* parent, const QString& text, const QString& caption, bool withIcon)
 {
     if (sink()) return sink()(caption, text);
-    QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok, parent);
+    QMessageBox box(withIcon ? QMessageBox::Information : QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
     box.exec();
 }
 

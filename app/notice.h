@@ -9,7 +9,9 @@
 
 class QWidget;
 
-void showNotice(QWidget* parent, const QString& text, const QString& caption = QStringLiteral("提示"));
+// withIcon false shows the box without its information icon, as the compatibility window does.
+void showNotice(QWidget* parent, const QString& text, const QString& caption = QStringLiteral("提示"),
+                bool withIcon = true);
 void showEngineError(QWidget* parent, const QString& engineText);
 
 // Where notices go instead of a modal box, while set: tests watch them without a user to click OK.

@@ -4,6 +4,7 @@
 #include "cli/cmd_dbinfo.h"
 #include "cli/cmd_dictionary.h"
 #include "cli/cmd_numerology.h"
+#include "cli/cmd_tools.h"
 
 #include <QCoreApplication>
 
@@ -28,6 +29,14 @@ const std::vector<Command>& commands()
         {"bazi", "--surname S --given G [--sex 男|女] [--calendar 公历|农历] [--year Y] [--month M] [--day D] "
                  "[--hour \"午 12\"] [--minute 0]",
          "the report of the bazi page, line by line", runBazi},
+        {"number", "N", "fortune of any number: 状态, 吉凶, 具体表现, one per line", runNumber},
+        {"qq", "N", "fortune of a QQ number: 状态, 吉凶, 具体表现, one per line", runQq},
+        {"mobile", "N", "fortune of a mobile number: 状态, 吉凶, 具体表现, one per line", runMobile},
+        {"love", "MAN WOMAN", "the compatibility of two names", runLove},
+        {"gbstrokes", "TEXT", "each character with its simplified stroke count (0 outside GB2312 hanzi)", runGbStrokes},
+        {"initials", "TEXT [--full] [--unknown]", "the text spelled in pinyin first letters (--full: syllables)", runInitials},
+        {"netname", "NAME", "the personality of a net name (an empty line when none applies)", runNetName},
+        {"wuxing", "TEXT", "the elements of up to five characters, as the five-element window shows them", runWuxing},
     };
     return all;
 }

@@ -63,3 +63,8 @@ QString decodeGb18030(const QByteArray& bytes)
     const auto utf8 = convert("UTF-8", "GB18030", bytes);
     return utf8 ? QString::fromUtf8(*utf8) : QString();
 }
+
+Expected<QByteArray, QString> encodeGb18030(const QString& text)
+{
+    return convert("GB18030", "UTF-8", text.toUtf8());
+}

@@ -17,3 +17,8 @@ Expected<Done, QString> writeReportFile(const QString& path, const QStringList& 
 
 // The reverse, for tests and tools that read a saved report back.
 QString decodeGb18030(const QByteArray& bytes);
+
+// Text as the program's byte-indexed tables see it: GBK bytes for every character GBK holds (a
+// character outside GBK takes GB18030's four bytes, which match no two-byte cell). Empty when the
+// text cannot be converted (a lone surrogate).
+Expected<QByteArray, QString> encodeGb18030(const QString& text);

@@ -1,0 +1,14 @@
+// "人工起名服务": what the program itself does for its users, free of charge. No controls.
+#pragma once
+
+#include <QDialog>
+
+class TFrm_servers : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFrm_servers(QWidget* parent = nullptr);
+
+    // The texts shown, top to bottom: the heading, the paragraph, then title and description of
+    // each offer in turn.
+    static QStringList texts();
+};

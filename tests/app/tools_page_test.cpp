@@ -1,0 +1,264 @@
+// The tools page and the tool windows it opens, offscreen.
+#include "app/frm_index.h"
+#include "app/tools/frm_love.h"
+#include "app/tools/frm_servers.h"
+#include "app/tools/frm_wangming.h"
+#include "app/tools/frm_wuxing.h"
+#include "app/tools/number_window.h"
+#include "app/tools/tool_window.h"
+#include "app/tools/tools_page.h"
+#include "tests/app/notice_recorder.h"
+#include "tests/support/fixture_db.h"
+#include "tests/support/qt_printers.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Records each tool window the page opens instead of running it modally.
+struct OpenedWindows {
+    struct Opening {
+        QString className, title;
+        QWidget* window;
+        bool modalRun;
+    };
+    std::vector<Opening> openings;
+    std::function<void(QWidget&)> whileOpen;
+    ToolWindowShower saved = toolWindowShower();
+
+    OpenedWindows()
+    {
+        toolWindowShower() = [this](QWidget& w) {
+            openings.push_back({QString::fromLatin1(w.metaObject()->className()), w.windowTitle(), &w, true});
+            if (whileOpen) whileOpen(w);
+        };
+    }
+    ~OpenedWindows() { toolWindowShower() = saved; }
+};
+
+template <class W>
+void showActive(W& window)
+{
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
+}  // namespace
+
+TEST(ToolsPage, IsTabSheet9OfTheMainWindow)
+{
+    FixtureDbs dbs;
+    TFrmIndex window;
+    EXPECT_EQ(window.TabSheet9, window.toolsPage);
+    EXPECT_EQ(window.toolsPage->objectName(), "TabSheet9");
+    window.RzToolButton8->click();
+    EXPECT_EQ(window.RzPageControl1->currentWidget(), window.toolsPage);
+}
+
+TEST(ToolsPage, NineteenTransparentSquaresAtTheirPlaces)
+{
+    ToolsPage page;
+    const struct { const char* name; int top, left; } places[] = {
+        {"RzToolButton19", 25, 96},   {"RzToolButton25", 104, 96},  {"RzToolButton26", 104, 181},
+        {"RzToolButton27", 104, 266}, {"RzToolButton28", 104, 352}, {"RzToolButton29", 104, 437},
+        {"RzToolButton30", 104, 522}, {"RzToolButton24", 104, 602}, {"RzToolButton31", 182, 96},
+        {"RzToolButton32", 182, 181}, {"RzToolButton33", 182, 266}, {"RzToolButton34", 182, 352},
+        {"RzToolButton35", 182, 437}, {"RzToolButton36", 182, 522}, {"RzToolButton13", 182, 602},
+        {"RzToolButton37", 260, 96},  {"RzToolButton38", 260, 181}, {"RzToolButton39", 260, 266},
+        {"RzToolButton40", 260, 352},
+    };
+    EXPECT_EQ(page.findChildren<QToolButton*>().size(), std::size(places));
+    for (const auto& p : places) {
+        auto* b = page.findChild<QToolButton*>(p.name);
+        ASSERT_NE(b, nullptr) << p.name;
+        EXPECT_EQ(b->geometry(), QRect(p.left, p.top, 71, 71)) << p.name;
+        EXPECT_TRUE(b->text().isEmpty()) << p.name;
+    }
+}
+
+TEST(ToolsPage, EachToolButtonOpensAFreshModalWindow)
+{
+    ToolsPage page;
+    OpenedWindows opened;
+    const struct { const char* button; const char* className; const char* title; } tools[] = {
+        {"RzToolButton19", "Tfrmlove", "缘分测试 "},
+        {"RzToolButton31", "TFrmWuxing", "五行查询(最多可以输入5个字)"},
+        {"RzToolButton32", "TFrm_SJcs", "手机号码测算"},
+        {"RzToolButton33", "TFrmQQhm", "QQ号码测试"},
+        {"RzToolButton34", "TFrm_onther", "任意号码分析"},
+        {"RzToolButton35", "TFrmWangming", "网名与性格"},
+        {"RzToolButton37", "TFrm_servers", "人工起名服务"},
+    };
+    for (const auto& t : tools) {
+        opened.openings.clear();
+        page.findChild<QToolButton*>(t.button)->click();
+        ASSERT_EQ(opened.openings.size(), 1u) << t.button;
+        EXPECT_EQ(opened.openings[0].className, t.className);
+        EXPECT_EQ(opened.openings[0].title, QString::fromUtf8(t.title));
+    }
+}
+
+TEST(ToolsPage, OpeningTwiceStartsFromTheDefaults)
+{
+    ToolsPage page;
+    OpenedWindows opened;
+    QStringList seen;
+    opened.whileOpen = [&](QWidget& w) {
+        auto* box = w.findChild<QLineEdit*>("edtmun");
+        seen << box->text();
+        box->setText("12345");
+    };
+    page.RzToolButton33->click();
+    page.RzToolButton33->click();
+    EXPECT_EQ(seen, QStringList({"", ""}));
+    // Each window was released when it closed: none is left under the page.
+    EXPECT_TRUE(page.window()->findChildren<NumberWindow*>().isEmpty());
+}
+
+TEST(ToolsPage, LinkButtonsOpenOurSiteMailAndChat)
+{
+    ToolsPage page;
+    QList<QUrl> links;
+    page.openLink = [&](const QUrl& u) { links << u; };
+    page.RzToolButton38->click();
+    page.RzToolButton39->click();
+    page.RzToolButton40->click();
+    ASSERT_EQ(links.size(), 3);
+    EXPECT_EQ(links[0].host(), ToolsPage::siteUrl().host());
+    EXPECT_EQ(links[1].scheme(), "mailto");
+    EXPECT_TRUE(links[1].path().endsWith("@" + ToolsPage::siteUrl().host()));
+    EXPECT_EQ(links[2], ToolsPage::siteUrl());
+}
+
+TEST(NumberWindows, TypingFilterAndEnter)
+{
+    TFrm_onther window;
+    showActive(window);
+    QTest::keyClicks(window.edtmun, "1a2-3 x");
+    EXPECT_EQ(window.edtmun->text(), "123");
+    QTest::keyClick(window.edtmun, Qt::Key_Backspace);
+    QTest::keyClicks(window.edtmun, "456789");
+    QTest::keyClick(window.edtmun, Qt::Key_Return);
+    EXPECT_EQ(window.RzLabel11->text(), "12456789");
+    EXPECT_EQ(window.RzLabel9->text(), "凶");  // 12456789 mod 80 = 69
+    EXPECT_TRUE(window.RzLabel8->text().contains("高度戒备难交心型"));
+}
+
+TEST(NumberWindows, EmptyInputGivesEachWindowsMessage)
+{
+    NoticeRecorder notices;
+    TFrmQQhm qq;
+    TFrm_onther any;
+    TFrm_SJcs mobile;
+    for (NumberWindow* w : {static_cast<NumberWindow*>(&qq), static_cast<NumberWindow*>(&any),
+                            static_cast<NumberWindow*>(&mobile)})
+        w->RzBitBtn1->click();
+    EXPECT_EQ(notices.notices, QStringList({"提示:请输入你的QQ号码！", "提示:请输入你的号码！", "提示:请输入11位手机号码！"}));
+    EXPECT_EQ(qq.edtmun->maxLength(), 18);
+    EXPECT_EQ(mobile.edtmun->maxLength(), 11);
+}
+
+TEST(NumberWindows, MobileTestsAtOnceWhenShownWithANumber)
+{
+    FixtureDbs dbs;
+    dbs.exec(Db::Dream, "insert into shouji values ('34', '题', '吉', '文')");
+    TFrm_SJcs window;
+    window.edtmun->setText("13800001234");
+    window.show();
+    EXPECT_EQ(window.RzLabel11->text(), "13800001234");
+    EXPECT_EQ(window.RzLabel10->text(), "题");
+    // A file that cannot be read leaves the labels as they were.
+    dbs.remove(Db::Dream);
+    window.edtmun->setText("13800001235");
+    window.RzBitBtn1->click();
+    EXPECT_EQ(window.RzLabel11->text(), "13800001234");
+    window.edtmun->setText("13800000160");
+    window.RzBitBtn1->click();
+    EXPECT_EQ(window.RzLabel8->text(), "超吉不做详细评论");
+}
+
+TEST(LoveWindow, EnterMovesOnAndTheButtonsTestAndReset)
+{
+    NoticeRecorder notices;
+    Tfrmlove window;
+    showActive(window);
+    window.eYourName->setFocus();
+    window.eYourName->setText("王");
+    QTest::keyClick(window.eYourName, Qt::Key_Return);
+    EXPECT_TRUE(window.eotherName->hasFocus());
+    window.eotherName->setText("李");
+    QTest::keyClick(window.eotherName, Qt::Key_Return);
+    EXPECT_TRUE(window.lbl1->text().isEmpty());  // Enter never tests
+    window.RzBitBtn1->click();
+    EXPECT_EQ(window.lbl1->text(), "知心朋友 得分72分");
+
+    window.RzBitBtn2->click();
+    EXPECT_TRUE(window.eYourName->text().isEmpty() && window.eotherName->text().isEmpty() && window.lbl1->text().isEmpty());
+    EXPECT_TRUE(window.eYourName->hasFocus());
+    window.eotherName->setFocus();
+    window.RzBitBtn1->click();
+    EXPECT_EQ(notices.notices, QStringList({"提示:请输入你们的姓名！"}));
+    EXPECT_TRUE(window.eYourName->hasFocus());
+}
+
+TEST(NetNameWindow, UpperCaseLimitAndEnter)
+{
+    NoticeRecorder notices;
+    TFrmWangming window;
+    showActive(window);
+    QTest::keyClicks(window.edtmun, "abc3");
+    EXPECT_EQ(window.edtmun->text(), "ABC3");
+    QTest::keyClick(window.edtmun, Qt::Key_Return);
+    EXPECT_EQ(window.RzLabel11->text(), "你的网名：ABC3");
+    EXPECT_EQ(window.RzLabel8->text(), "你的性格：可爱，较明显的自恋");
+    window.edtmun->clear();
+    QTest::keyClicks(window.edtmun, "0123456789ABCDEFGHIJ");
+    EXPECT_EQ(window.edtmun->text(), "0123456789ABCDEFGH");  // 18 bytes
+    window.edtmun->setText(" ");
+    window.RzBitBtn1->click();
+    EXPECT_EQ(notices.notices, QStringList({"提示:请输入你的网名！"}));
+}
+
+TEST(WuxingWindow, ShowsTheElementsAndReportsAMissingFile)
+{
+    NoticeRecorder notices;
+    FixtureDbs dbs;
+    dbs.exec(Db::Velmora, "insert into word (zi, ft, bh, wuhang) values ('国', '國', 11, '木'), ('王', '王', 4, '土')");
+    TFrmWuxing window;
+    window.Reswu->setText("旧");
+    window.RzBitBtn1->click();  // empty box: nothing changes
+    EXPECT_EQ(window.Reswu->text(), "旧");
+    window.Wuxing->setText("國王");
+    window.RzBitBtn1->click();
+    EXPECT_EQ(window.Reswu->text(), "木土");
+
+    TFrmWuxing second;  // a window of its own opens the file afresh
+    dbs.remove(Db::Velmora);
+    second.Wuxing->setText("王");
+    second.RzBitBtn1->click();
+    ASSERT_EQ(notices.notices.size(), 1);
+    EXPECT_FALSE(notices.notices[0].startsWith("提示:"));
+    EXPECT_TRUE(second.Reswu->text().isEmpty());
+}
+
+TEST(ServiceWindow, OffersOnlyWhatTheProgramDoesForFree)
+{
+    TFrm_servers window;
+    EXPECT_EQ(window.size(), QSize(420, 273));
+    const QStringList texts = TFrm_servers::texts();
+    ASSERT_EQ(texts.size(), 2 + 4 * 2);
+    EXPECT_EQ(texts[0], "起名说明:");
+    for (int offer = 0; offer < 4; ++offer) EXPECT_TRUE(texts[2 + 2 * offer].contains("免费")) << offer;
+    for (const QString& t : texts) {
+        bool shown = false;
+        for (QLabel* l : window.findChildren<QLabel*>()) shown |= l->text() == t;
+        EXPECT_TRUE(shown) << t.toStdString();
+    }
+}
