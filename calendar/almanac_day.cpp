@@ -1,6 +1,7 @@
 #include "almanac_day.h"
 
 #include "calendar_annotations.h"
+#include "calendar_month.h"
 #include "calendar_year_info.h"
 #include "festivals.h"
 #include "ganzhi.h"
@@ -21,7 +22,6 @@ constexpr const char16_t* kGods[] = {u"青龙", u"明堂", u"天刑", u"朱雀",
 constexpr bool kYellowPath[] = {true, true, false, false, true, true, false, true, false, false, true, false};
 // The 煞 lies in the direction of the day's branch triad: 申子辰 south, 亥卯未 west, 寅午戌 north, 巳酉丑 east.
 constexpr char16_t kShaByBranch[] = u"南东北西南东北西南东北西";
-constexpr const char16_t* kWeekdays[] = {u"星期一", u"星期二", u"星期三", u"星期四", u"星期五", u"星期六", u"星期日"};
 
 // 节 number k (0 小寒, 1 立春, … 11 大雪) opens the month of branch k + 1.
 int branchOpenedByJie(int k) { return wrapIndex(k + 1, kBranchCount); }
@@ -106,7 +106,7 @@ AlmanacEntry AlmanacCalendar::entryOf(const QDate& date)
         if (!name.isEmpty()) occasions << name;
 
     AlmanacEntry e;
-    QString summary = lunarDateText(lunar) + u'，' + QString::fromUtf16(kWeekdays[date.dayOfWeek() - 1]);
+    QString summary = lunarDateText(lunar) + u'，' + WeekdayHeading(date.dayOfWeek());
     if (!occasions.isEmpty()) summary += u'，' + occasions.join(u'、');
     e.nn = summary + QStringLiteral("；%1%2日，建除值%3。")
                          .arg(DayGodName(god), IsYellowPathGod(god) ? QStringLiteral("黄道") : QStringLiteral("黑道"),

@@ -1,6 +1,7 @@
 #include "command.h"
 
 #include "cli/cmd_calendar.h"
+#include "cli/cmd_day_calendar.h"
 #include "cli/cmd_dbinfo.h"
 #include "cli/cmd_dictionary.h"
 #include "cli/cmd_numerology.h"
@@ -28,6 +29,9 @@ const std::vector<Command>& commands()
         {"bazi", "--surname S --given G [--sex 男|女] [--calendar 公历|农历] [--year Y] [--month M] [--day D] "
                  "[--hour \"午 12\"] [--minute 0]",
          "the report of the bazi page, line by line", runBazi},
+        {"calendar-day", "FROM [TO]", "the calendar window's annotations of each day FROM … TO (YYYY-MM-DD)", runCalendarDay},
+        {"calendar", "YYYY-MM", "one month as the calendar window draws it", runCalendarMonth},
+        {"almanac", "YYYY-MM-DD", "the almanac entry of a day, as the almanac window shows it", runAlmanac},
     };
     return all;
 }
