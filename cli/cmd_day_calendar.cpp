@@ -10,17 +10,6 @@
 
 #include <QDate>
 
-namespace {
-
-int usage(CliStreams io, const char* synopsis, const QString& fault = QString())
-{
-    if (!fault.isEmpty()) io.err << fault << '\n';
-    io.err << "usage: jiaming-cli " << QString::fromUtf8(synopsis) << '\n';
-    return kExitUsage;
-}
-
-}  // namespace
-
 int runCalendarDay(const QStringList& args, CliStreams io)
 {
     const char* synopsis = "calendar-day FROM [TO]";

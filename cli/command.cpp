@@ -54,6 +54,13 @@ void printHelp(QTextStream& out)
 
 }  // namespace
 
+int usage(CliStreams io, const char* synopsis, const QString& fault)
+{
+    if (!fault.isEmpty()) io.err << fault << '\n';
+    io.err << "usage: jiaming-cli " << QString::fromUtf8(synopsis) << '\n';
+    return kExitUsage;
+}
+
 int runCli(const QStringList& args, CliStreams io)
 {
     if (args.isEmpty()) {
