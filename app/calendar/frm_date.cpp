@@ -72,10 +72,10 @@ TFRM_Date::TFRM_Date(QWidget* parent) : QDialog(parent)
 
     Label1 = makeLabel(this, "Label1", QString(), QRect(14, 8, 44, 20));
     Label1->setToolTip(QStringLiteral("单击改变年份"));
-    auto* yearUnit = makeLabel(this, "yearUnit", QStringLiteral("年"), QRect(58, 8, 16, 20));
+    makeLabel(this, "yearUnit", QStringLiteral("年"), QRect(58, 8, 16, 20));
     Label17 = makeLabel(this, "Label17", QString(), QRect(78, 8, 22, 20));
     Label17->setToolTip(QStringLiteral("单击改变月份"));
-    auto* monthUnit = makeLabel(this, "monthUnit", QStringLiteral("月"), QRect(100, 8, 16, 20));
+    makeLabel(this, "monthUnit", QStringLiteral("月"), QRect(100, 8, 16, 20));
     for (QLabel* clickable : {Label1, Label17}) {
         QFont f = clickable->font();
         f.setPixelSize(16);
@@ -85,8 +85,6 @@ TFRM_Date::TFRM_Date(QWidget* parent) : QDialog(parent)
         clickable->setCursor(Qt::PointingHandCursor);
         clickable->installEventFilter(this);
     }
-    Q_UNUSED(yearUnit);
-    Q_UNUSED(monthUnit);
 
     UpDown1 = new QSpinBox(this);
     UpDown1->setObjectName(QStringLiteral("UpDown1"));
