@@ -19,13 +19,6 @@
 
 namespace {
 
-int usage(CliStreams io, const char* synopsis, const QString& fault = QString())
-{
-    if (!fault.isEmpty()) io.err << fault << '\n';
-    io.err << "usage: jiaming-cli " << QString::fromUtf8(synopsis) << '\n';
-    return kExitUsage;
-}
-
 std::optional<int> integer(const QString& text)
 {
     bool ok = false;

@@ -1,6 +1,7 @@
 #include "command.h"
 
 #include "cli/cmd_calendar.h"
+#include "cli/cmd_day_calendar.h"
 #include "cli/cmd_dbinfo.h"
 #include "cli/cmd_dictionary.h"
 #include "cli/cmd_numerology.h"
@@ -37,6 +38,9 @@ const std::vector<Command>& commands()
         {"initials", "TEXT [--full] [--unknown]", "the text spelled in pinyin first letters (--full: syllables)", runInitials},
         {"netname", "NAME", "the personality of a net name (an empty line when none applies)", runNetName},
         {"wuxing", "TEXT", "the elements of up to five characters, as the five-element window shows them", runWuxing},
+        {"calendar-day", "FROM [TO]", "the calendar window's annotations of each day FROM … TO (YYYY-MM-DD)", runCalendarDay},
+        {"calendar", "YYYY-MM", "one month as the calendar window draws it", runCalendarMonth},
+        {"almanac", "YYYY-MM-DD", "the almanac entry of a day, as the almanac window shows it", runAlmanac},
     };
     return all;
 }
@@ -58,6 +62,13 @@ void printHelp(QTextStream& out)
 }
 
 }  // namespace
+
+int usage(CliStreams io, const char* synopsis, const QString& fault)
+{
+    if (!fault.isEmpty()) io.err << fault << '\n';
+    io.err << "usage: jiaming-cli " << QString::fromUtf8(synopsis) << '\n';
+    return kExitUsage;
+}
 
 int runCli(const QStringList& args, CliStreams io)
 {

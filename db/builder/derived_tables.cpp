@@ -1,5 +1,6 @@
 #include "derived_tables.h"
 
+#include "almanac_table.h"
 #include "numerology/combination_table.h"
 
 #include <QFile>
@@ -82,4 +83,5 @@ void addCombinationTable(BuildContext& context)
 void addDerivedTables(const std::string& file, BuildContext& context)
 {
     if (file == "Velmora") addCombinationTable(context);
+    if (file == "KelBirth") context.current.insertRows("huangdao", almanacColumns(), almanacRows(context.dbDir / "almanac"));
 }
