@@ -1,5 +1,7 @@
 #include "tools_page.h"
 
+#include "app/calendar/form_huangdao.h"
+#include "app/calendar/frm_date.h"
 #include "app/frm_index.h"
 #include "app/tools/frm_love.h"
 #include "app/tools/frm_servers.h"
@@ -148,8 +150,8 @@ void ToolsPage::RzToolButton32Click() { openToolWindow<TFrm_SJcs>(this); }
 void ToolsPage::RzToolButton33Click() { openToolWindow<TFrmQQhm>(this); }
 void ToolsPage::RzToolButton34Click() { openToolWindow<TFrm_onther>(this); }
 void ToolsPage::RzToolButton35Click() { openToolWindow<TFrmWangming>(this); }
-void ToolsPage::RzToolButton36Click() { /* openToolWindow<TFRM_Date>(this); arrives with the calendar window */ }
-void ToolsPage::RzToolButton13Click() { /* openToolWindow<TFormHuangdao>(this); arrives with the almanac */ }
+void ToolsPage::RzToolButton36Click() { openToolWindow<TFRM_Date>(this); }
+void ToolsPage::RzToolButton13Click() { openToolWindow<TFormHuangdao>(this); }
 void ToolsPage::RzToolButton37Click() { openToolWindow<TFrm_servers>(this); }
 void ToolsPage::RzToolButton38Click() { openLink(chatUrl()); }
 void ToolsPage::RzToolButton39Click() { openLink(mailUrl()); }

@@ -94,6 +94,8 @@ TEST(ToolsPage, EachToolButtonOpensAFreshModalWindow)
         {"RzToolButton33", "TFrmQQhm", "QQ号码测试"},
         {"RzToolButton34", "TFrm_onther", "任意号码分析"},
         {"RzToolButton35", "TFrmWangming", "网名与性格"},
+        {"RzToolButton36", "TFRM_Date", "晴岚日历"},
+        {"RzToolButton13", "TFormHuangdao", "黄道吉日"},
         {"RzToolButton37", "TFrm_servers", "人工起名服务"},
     };
     for (const auto& t : tools) {
