@@ -4,6 +4,7 @@
 #include "cli/cmd_dbinfo.h"
 #include "cli/cmd_dictionary.h"
 #include "cli/cmd_numerology.h"
+#include "cli/cmd_poems.h"
 
 #include <QCoreApplication>
 
@@ -28,6 +29,12 @@ const std::vector<Command>& commands()
         {"bazi", "--surname S --given G [--sex 男|女] [--calendar 公历|农历] [--year Y] [--month M] [--day D] "
                  "[--hour \"午 12\"] [--minute 0]",
          "the report of the bazi page, line by line", runBazi},
+        {"poems", "[--search TEXT]", "the dynasty/author tree: dynasty, author, au_num", runPoems},
+        {"poem-list", "--author N [--search TEXT]", "an author's poems in the list's order: d_num, title", runPoemList},
+        {"poem", "--id N", "the text of a poem", runPoem},
+        {"poem-names", "--surname S --sex 男|女 [--length 双字名|单字名] (--text TEXT | --text-file F) [--bazi "
+                       "--calendar 公历|农历 --year Y --month M --day D --hour H --minute MI] [--source]",
+         "the names of the poem naming page, lowest score first", runPoemNames},
     };
     return all;
 }
