@@ -74,3 +74,16 @@ QString PoemText(int poemNumber)
     Query q(Db::KelBirth);
     return q.scalarText(QStringLiteral("select d_nr from sg where d_num = ?1"), poemNumber);
 }
+
+QString AddPoemToSelection(const QString& selection, const QString& poem)
+{
+    const QString added = poem.trimmed();
+    if (added.isEmpty()) return selection;
+    // The box as lines: a final line break ends the last line, it starts no new one.
+    QStringList lines;
+    if (!selection.isEmpty()) lines = selection.split(u'\n');
+    if (selection.endsWith(u'\n')) lines.removeLast();
+    if (!selection.trimmed().isEmpty()) lines.append(QString());
+    lines.append(added);
+    return lines.join(u'\n');
+}

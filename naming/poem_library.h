@@ -32,3 +32,7 @@ QList<PoemEntry> AuthorPoems(int authorNumber, const QString& filter = QString()
 
 // The text of poem d_num, untrimmed, one verse line per text line; empty when there is no such poem.
 QString PoemText(int poemNumber);
+
+// The selection box after "添加到已选" of a shown poem: the poem's trimmed lines appended, after one
+// empty line when the box already holds text. A poem that is blank adds nothing.
+QString AddPoemToSelection(const QString& selection, const QString& poem);
