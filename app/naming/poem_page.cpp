@@ -162,7 +162,9 @@ QWidget* PoemPage::buildBrowser()
     selection->addWidget(MemoYixuan);
     RzPageControl4->addTab(RzTabSheet4, QStringLiteral("已选诗词(根据诗词内容或自己输入文字自动匹配取名)"));
 
-    connect(TreeViewInit, &QTreeWidget::itemClicked, this, &PoemPage::TreeViewInitClick);
+    // On the press, not the release: selecting a dynasty closes the one before, and the rows move
+    // under the mouse before the button comes up.
+    connect(TreeViewInit, &QTreeWidget::itemPressed, this, &PoemPage::TreeViewInitClick);
     // Single-expand: the selected dynasty opens, the one selected before closes.
     connect(TreeViewInit, &QTreeWidget::currentItemChanged, this, [](QTreeWidgetItem* now, QTreeWidgetItem* before) {
         const auto dynastyOf = [](QTreeWidgetItem* item) { return item && item->parent() ? item->parent() : item; };
