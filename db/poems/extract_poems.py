@@ -63,7 +63,23 @@ def t2s(texts):
         out = out[:-1]
     parts = out.split("\n\u241e\n")
     assert len(parts) == len(texts), "opencc changed the number of texts"
-    return parts
+    return [keep_gbk(before, after) for before, after in zip(texts, parts)]
+
+
+def in_gbk(ch):
+    try:
+        ch.encode("gbk")
+        return True
+    except UnicodeEncodeError:
+        return False
+
+
+def keep_gbk(before, after):
+    """t2s gives a few rare characters forms from the newest extensions (絺 → 𫄨), which the program's
+    GBK text cannot hold: such a character keeps its form from before the conversion."""
+    if len(before) != len(after):
+        return after
+    return "".join(b if not in_gbk(a) else a for b, a in zip(before, after))
 
 
 def fix_verse_after_t2s(text):
@@ -116,7 +132,7 @@ class Library:
         self.poems = []  # dicts: collection, dynasty, author, title, lines
         self.keys = set()
 
-    def add(self, collection, dynasty, author, title, lines, skip_repeats=False):
+    def add(self, collection, dynasty, author, title, lines, skip_repeats=False, converted=False):
         if not lines:
             raise ValueError("empty poem %s %s" % (author, title))
         keys = {verse_key(lines), (author, title)}
@@ -125,8 +141,20 @@ class Library:
         self.keys |= keys
         assert dynasty in DYNASTIES, dynasty
         self.poems.append(dict(collection=collection, dynasty=dynasty, author=author, title=title,
-                               lines=lines))
+                               lines=lines, converted=converted))
         return True
+
+    def simplify_rest(self):
+        """The collections given in simplified characters still hold a few traditional forms (於, 後,
+        閒 …): they go through t2s as well."""
+        rest = [p for p in self.poems if not p["converted"]]
+        texts = []
+        for p in rest:
+            texts += [p["author"], p["title"], "\n".join(p["lines"])]
+        converted = t2s(texts)
+        for i, p in enumerate(rest):
+            p["author"], p["title"] = converted[3 * i], converted[3 * i + 1]
+            p["lines"] = fix_verse_after_t2s(converted[3 * i + 2]).split("\n")
 
     def write(self):
         authors = {}
@@ -194,7 +222,7 @@ def traditional_collection(path):
 
 def add_tang300(lib, v1):
     for author, title, lines in traditional_collection(os.path.join(v1, "chinese-poetry/mengxue/tangshisanbaishou.json")):
-        lib.add("tangshi300", "唐", "无名氏" if author == "佚名" else author, title, lines)
+        lib.add("tangshi300", "唐", "无名氏" if author == "佚名" else author, title, lines, converted=True)
 
 
 def add_songci300(lib, v1):
@@ -214,7 +242,7 @@ def add_qianjiashi(lib, v1):
     for author, title, lines in traditional_collection(os.path.join(v1, "chinese-poetry/mengxue/qianjiashi.json")):
         m = re.fullmatch(r"（(.+?)）(.+)", author)
         dynasty, name = (m.group(1), m.group(2)) if m else ("宋", author)
-        if lib.add("qianjiashi", dynasty, name, title, lines, skip_repeats=True):
+        if lib.add("qianjiashi", dynasty, name, title, lines, skip_repeats=True, converted=True):
             added += 1
         else:
             skipped += 1
@@ -231,6 +259,7 @@ def main():
     add_tang300(lib, os.path.join(root, "v1"))
     add_songci300(lib, os.path.join(root, "v1"))
     add_qianjiashi(lib, os.path.join(root, "v1"))
+    lib.simplify_rest()
     lib.write()
 
 
