@@ -109,9 +109,25 @@ QString PoemNames::line(int i) const
 
 QStringList PoemNames::lines() const
 {
+    // Hundreds of thousands of lines: each is written into one allocation, with the score texts
+    // made once.
+    QHash<int, QString> scoreTexts;
     QStringList all;
     all.reserve(size());
-    for (int i = 0; i < size(); ++i) all.append(line(i));
+    for (const Row& row : rows_) {
+        auto text = scoreTexts.constFind(row.score);
+        if (text == scoreTexts.constEnd())
+            text = scoreTexts.insert(row.score, u'(' + QString::number(row.score) + QStringLiteral("分)"));
+        const QString& first = characters_[row.first];
+        const QString* second = row.second < 0 ? nullptr : &characters_[row.second];
+        QString line;
+        line.reserve(surname_.size() + first.size() + (second ? second->size() : 0) + text->size());
+        line += surname_;
+        line += first;
+        if (second) line += *second;
+        line += *text;
+        all.append(std::move(line));
+    }
     return all;
 }
 
