@@ -19,20 +19,6 @@
 
 namespace {
 
-int usage(CliStreams io, const char* synopsis, const QString& fault = QString())
-{
-    if (!fault.isEmpty()) io.err << fault << '\n';
-    io.err << "usage: jiaming-cli " << QString::fromUtf8(synopsis) << '\n';
-    return kExitUsage;
-}
-
-std::optional<int> integer(const QString& text)
-{
-    bool ok = false;
-    const int n = text.trimmed().toInt(&ok);
-    return ok ? std::optional<int>(n) : std::nullopt;
-}
-
 // The one date argument of lunar and sign.
 std::optional<QDate> dateArgument(const QStringList& args, CliStreams io, const char* synopsis)
 {

@@ -11,20 +11,6 @@
 
 namespace {
 
-int usage(CliStreams io, const char* synopsis, const QString& fault = QString())
-{
-    if (!fault.isEmpty()) io.err << fault << '\n';
-    io.err << "usage: jiaming-cli " << QString::fromUtf8(synopsis) << '\n';
-    return kExitUsage;
-}
-
-std::optional<int> integer(const QString& text)
-{
-    bool ok = false;
-    const int n = text.trimmed().toInt(&ok);
-    return ok ? std::optional<int>(n) : std::nullopt;
-}
-
 int unreadable(CliStreams io, const DbError& e)
 {
     io.err << "a knowledge file cannot be read: " << e.message() << '\n';

@@ -229,6 +229,9 @@ void PoemPage::RzBitBtn33Click()
 
     const PoemNamingOutcome outcome = RunPoemNaming(in);
     state_.missingElements = outcome.missingElements;
+    // A start past its checks is a running search until "停止起名" clears the flag; the lines are
+    // added only while it stands.
+    if (outcome.end != PoemNamingEnd::Refused) state_.searching = true;
     switch (outcome.end) {
     case PoemNamingEnd::Refused:
         showNotice(this, outcome.message);
@@ -242,7 +245,6 @@ void PoemPage::RzBitBtn33Click()
     case PoemNamingEnd::Listed:
         break;
     }
-    state_.searching = true;
     const QStringList lines = outcome.names.lines();
     if (state_.searching) RzPageControl3->results().append(lines);
 }
