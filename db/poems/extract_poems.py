@@ -9,7 +9,8 @@ Development time only; the build reads the text files this writes. Needs the Deb
     tar xzf chinese-poetry-1.4.1.tgz && mv package v1 && tar xzf chinese-poetry-2.0.1.tgz && mv package v2
     python3 db/poems/extract_poems.py /tmp/poetry    # from the repository root
 
-Version 1.4.1 holds the 诗经, 唐诗三百首, 宋词三百首 and 千家诗; version 2.0.1 holds the 楚辞.
+Version 1.4.1 holds the 诗经, 唐诗三百首, 宋词三百首 and 千家诗; version 2.0.1 holds the 楚辞, the 花间集
+and the lyrics of the two Southern Tang rulers (南唐二主词).
 
 Each collection becomes one file db/poems/<collection>.txt. A poem is a header line
     @<TAB>d_num<TAB>cd_num<TAB>dynasty<TAB>au_num<TAB>author<TAB>title
@@ -237,6 +238,26 @@ def add_songci300(lib, v1):
         lib.add("songci300", "宋", author, title, lines)
 
 
+# 花间集 poets who lived and wrote under the Tang; the others belong to the Five Dynasties.
+HUAJIAN_TANG = {"温庭筠", "皇甫松"}
+
+
+def add_wudai(lib, v2):
+    """花间集 (without its preface) and the lyrics of the two Southern Tang rulers."""
+    base = os.path.join(v2, "dist/wudaishici")
+    books = sorted(f for f in os.listdir(os.path.join(base, "huajianji")) if "juan" in f)
+    for book in books:
+        for p in load(os.path.join(base, "huajianji", book)):
+            lines = verse_lines(p["paragraphs"])
+            title = "%s（%s）" % (p["rhythmic"].split("·")[0], first_phrase(lines))
+            author = p["author"].split()[0]  # one entry reads "尹鹗 六首"
+            dynasty = "唐" if author in HUAJIAN_TANG else "五代"
+            lib.add("huajianji", dynasty, author, title, lines)
+    for p in load(os.path.join(base, "nantang/poetrys.json")):
+        lines = verse_lines(p["paragraphs"])
+        lib.add("nantang", "五代", p["author"], "%s（%s）" % (p["rhythmic"].split("·")[0], first_phrase(lines)), lines)
+
+
 def add_qianjiashi(lib, v1):
     added = skipped = 0
     for author, title, lines in traditional_collection(os.path.join(v1, "chinese-poetry/mengxue/qianjiashi.json")):
@@ -259,6 +280,7 @@ def main():
     add_tang300(lib, os.path.join(root, "v1"))
     add_songci300(lib, os.path.join(root, "v1"))
     add_qianjiashi(lib, os.path.join(root, "v1"))
+    add_wudai(lib, os.path.join(root, "v2"))
     lib.simplify_rest()
     lib.write()
 
