@@ -2,6 +2,7 @@
 
 #include "app/drag_strip.h"
 #include "app/exit_sequence.h"
+#include "app/naming/poem_page.h"
 #include "app/skin.h"
 #include "data/db_files.h"
 
@@ -37,7 +38,7 @@ TFrmIndex::TFrmIndex(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Framele
     buildPages();
     setUpResultGrid();
 
-    for (QTabWidget* pages : {RzPageControl1, RzPageControl2, RzPageControl3, RzPageControl4}) pages->setCurrentIndex(0);
+    for (QTabWidget* pages : {RzPageControl1, RzPageControl2}) pages->setCurrentIndex(0);
     naming_.ListPageSize = NamingState::kListPageSize;
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -100,7 +101,11 @@ void TFrmIndex::RzToolButton1Click() { showPage(TabSheet3); }
 void TFrmIndex::RzToolButton3Click() { showPage(TabSheet2); }
 void TFrmIndex::RzToolButton4Click() { showPage(TabSheet4); }
 void TFrmIndex::RzToolButton5Click() { showPage(TabSheet5); }
-void TFrmIndex::RzToolButton6Click() { showPage(TabSheet6); }
+void TFrmIndex::RzToolButton6Click()
+{
+    showPage(TabSheet6);
+    poemPage->RzBitBtn42Click();  // the tree is always filled afresh when the page opens
+}
 void TFrmIndex::RzToolButton7Click() { showPage(TabSheet10); }
 void TFrmIndex::RzToolButton8Click() { showPage(TabSheet9); }
 void TFrmIndex::RzToolButton10Click() { showPage(TabSheet8); }

@@ -13,6 +13,7 @@
 #include <memory>
 
 class DragStrip;
+class PoemPage;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
@@ -42,13 +43,14 @@ public:
     QTabWidget* RzPageControl1;
     QWidget *TabSheet1, *TabSheet3, *TabSheet2, *TabSheet4, *TabSheet5, *TabSheet6, *TabSheet8, *TabSheet9,
         *TabSheet10;
-    QTabWidget *RzPageControl2, *RzPageControl3, *RzPageControl4;
+    QTabWidget* RzPageControl2;
     QTableWidget* RzStringGrid1;
     QPushButton* RzBitBtn4;  // "关闭软件"
     QPlainTextEdit* RzMemo3;
     ToolsPage* toolsPage;  // TabSheet9
 
-    BirthRow birthRow1, birthRow3, birthRow2, birthRow5, birthRow6;
+    BirthRow birthRow1, birthRow3, birthRow2, birthRow5;
+    PoemPage* poemPage;  // TabSheet6
 
     // TabSheet2, the bazi analysis: the report is assembled in the hidden REbazi and copied into
     // Memo1 only when complete, so Memo1 shows a whole report or keeps the one it had.
@@ -92,7 +94,6 @@ private:
     void buildNameAnalysisPage();
     void buildBaziPage();
     void buildNicknamePage();
-    void buildPoemPage();
     void buildAboutPage();
     void setUpResultGrid();
     void exitCleanup();

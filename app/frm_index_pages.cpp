@@ -3,6 +3,7 @@
 #include "frm_index.h"
 
 #include "app/app_font.h"
+#include "app/naming/poem_page.h"
 #include "app/skin.h"
 #include "app/tools/tools_page.h"
 
@@ -13,6 +14,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QToolButton>
 
 namespace {
 
@@ -81,7 +83,9 @@ void TFrmIndex::buildPages()
     TabSheet2 = addPage(RzPageControl1, "TabSheet2", QStringLiteral("八字分析"));
     TabSheet4 = addPage(RzPageControl1, "TabSheet4", QStringLiteral("英文名字"));
     TabSheet5 = addPage(RzPageControl1, "TabSheet5", QStringLiteral("宝宝小名"));
-    TabSheet6 = addPage(RzPageControl1, "TabSheet6", QStringLiteral("诗词起名"));
+    poemPage = new PoemPage(naming_, [this] { RzToolButton2->click(); }, RzPageControl1);
+    RzPageControl1->addTab(poemPage, QStringLiteral("诗词起名"));
+    TabSheet6 = poemPage;
     TabSheet8 = addPage(RzPageControl1, "TabSheet8", QStringLiteral("关于我们"));
     TabSheet9 = toolsPage = new ToolsPage(RzPageControl1);
     RzPageControl1->addTab(toolsPage, QStringLiteral("民俗工具"));
@@ -91,7 +95,6 @@ void TFrmIndex::buildPages()
     buildNameAnalysisPage();
     buildBaziPage();
     buildNicknamePage();
-    buildPoemPage();
     buildAboutPage();
 }
 
@@ -183,23 +186,6 @@ void TFrmIndex::buildNicknamePage()
                              QStringLiteral("XShour"), QStringLiteral("Xfen")});
     bar->addStretch();
     page->addStretch();
-}
-
-void TFrmIndex::buildPoemPage()
-{
-    auto* page = new QVBoxLayout(TabSheet6);
-    auto* bar = topBar(page);
-    birthRow6 = addBirthRow(TabSheet6, bar,
-                            {QStringLiteral("Xing5"), QString(), QStringLiteral("CBsex5"), QStringLiteral("CBDate5"),
-                             QStringLiteral("SYear5"), QStringLiteral("SMonth5"), QStringLiteral("Sday5"),
-                             QStringLiteral("Shour5"), QStringLiteral("CBFen5")});
-    bar->addStretch();
-    auto* lists = new QHBoxLayout;
-    RzPageControl3 = addInnerPages(TabSheet6, "RzPageControl3", {QStringLiteral("名字列表"), QStringLiteral("已选名字")});
-    RzPageControl4 = addInnerPages(TabSheet6, "RzPageControl4", {QStringLiteral("诗词列表"), QStringLiteral("已选诗词")});
-    lists->addWidget(RzPageControl3);
-    lists->addWidget(RzPageControl4);
-    page->addLayout(lists);
 }
 
 void TFrmIndex::buildAboutPage()

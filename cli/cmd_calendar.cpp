@@ -19,13 +19,6 @@
 
 namespace {
 
-std::optional<int> integer(const QString& text)
-{
-    bool ok = false;
-    const int n = text.trimmed().toInt(&ok);
-    return ok ? std::optional<int>(n) : std::nullopt;
-}
-
 // The one date argument of lunar and sign.
 std::optional<QDate> dateArgument(const QStringList& args, CliStreams io, const char* synopsis)
 {

@@ -5,6 +5,7 @@
 #include "calendar/calendar_annotations.h"
 #include "calendar/calendar_month.h"
 #include "calendar/calendar_year_info.h"
+#include "cli/options.h"
 #include "data/date_text.h"
 #include "data/db_error.h"
 

@@ -6,6 +6,7 @@
 #include "cli/cmd_dictionary.h"
 #include "cli/cmd_numerology.h"
 #include "cli/cmd_tools.h"
+#include "cli/cmd_poems.h"
 
 #include <QCoreApplication>
 
@@ -41,6 +42,12 @@ const std::vector<Command>& commands()
         {"calendar-day", "FROM [TO]", "the calendar window's annotations of each day FROM … TO (YYYY-MM-DD)", runCalendarDay},
         {"calendar", "YYYY-MM", "one month as the calendar window draws it", runCalendarMonth},
         {"almanac", "YYYY-MM-DD", "the almanac entry of a day, as the almanac window shows it", runAlmanac},
+        {"poems", "[--search TEXT]", "the dynasty/author tree: dynasty, author, au_num", runPoems},
+        {"poem-list", "--author N [--search TEXT]", "an author's poems in the list's order: d_num, title", runPoemList},
+        {"poem", "--id N", "the text of a poem", runPoem},
+        {"poem-names", "--surname S --sex 男|女 [--length 双字名|单字名] (--text TEXT | --text-file F) [--bazi "
+                       "--calendar 公历|农历 --year Y --month M --day D --hour H --minute MI] [--source]",
+         "the names of the poem naming page, lowest score first", runPoemNames},
     };
     return all;
 }
@@ -62,13 +69,6 @@ void printHelp(QTextStream& out)
 }
 
 }  // namespace
-
-int usage(CliStreams io, const char* synopsis, const QString& fault)
-{
-    if (!fault.isEmpty()) io.err << fault << '\n';
-    io.err << "usage: jiaming-cli " << QString::fromUtf8(synopsis) << '\n';
-    return kExitUsage;
-}
 
 int runCli(const QStringList& args, CliStreams io)
 {

@@ -26,6 +26,3 @@ inline constexpr int kExitFailure = 1;  // a file could not be read
 inline constexpr int kExitUsage = 2;    // bad arguments or input the program refuses
 
 int runCli(const QStringList& args, CliStreams io);
-
-// Writes the fault, if any, and the command's synopsis to err; returns kExitUsage.
-int usage(CliStreams io, const char* synopsis, const QString& fault = QString());

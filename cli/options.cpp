@@ -25,3 +25,17 @@ Expected<QMap<QString, QString>, QString> parseOptions(const QStringList& args, 
     }
     return values;
 }
+
+int usage(CliStreams io, const char* synopsis, const QString& fault)
+{
+    if (!fault.isEmpty()) io.err << fault << '\n';
+    io.err << "usage: jiaming-cli " << QString::fromUtf8(synopsis) << '\n';
+    return kExitUsage;
+}
+
+std::optional<int> integer(const QString& text)
+{
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    return ok ? std::optional<int>(n) : std::nullopt;
+}

@@ -5,6 +5,7 @@
 #include "database_writer.h"
 #include "derived_tables.h"
 #include "generated_tables.h"
+#include "poem_library.h"
 #include "tsv_table.h"
 
 #include <algorithm>
@@ -44,6 +45,9 @@ void buildFile(const std::string& name, const fs::path& dbDir, const fs::path& o
         const TsvTable table = readTsvTable(source.string());
         writer.insertRows(source.stem().string(), table.columns, table.rows);
     }
+    if (name == "KelBirth")
+        writer.insertRows("sg", {"d_num", "cd_num", "d_dynasty", "au_num", "d_author", "d_title", "d_nr"},
+                          readPoemLibrary(dbDir / "poems"));
     for (const auto& generated : generatedTables())
         if (generated.file == name) writer.insertRows(generated.table, generated.columns, generated.makeRows());
     BuildContext context{dbDir, outDir, writer};

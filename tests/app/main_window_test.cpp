@@ -1,5 +1,7 @@
 #include "app/drag_strip.h"
 #include "app/frm_index.h"
+#include "app/naming/name_list_pair.h"
+#include "app/naming/poem_page.h"
 #include "tests/app/notice_recorder.h"
 #include "data/text_file.h"
 #include "tests/support/fixture_db.h"
@@ -56,7 +58,8 @@ TEST_F(MainWindowFixture, StartsBorderlessOnTheNamingPageWithoutAnyKnowledgeFile
     EXPECT_EQ(window.size(), QSize(799, 590));
     EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_FALSE(window.RzPageControl1->tabBar()->isVisible());
-    for (QTabWidget* inner : {window.RzPageControl2, window.RzPageControl3, window.RzPageControl4})
+    for (QTabWidget* inner : {window.RzPageControl2, static_cast<QTabWidget*>(window.poemPage->RzPageControl3),
+                               window.poemPage->RzPageControl4})
         EXPECT_EQ(inner->currentIndex(), 0) << inner->objectName().toStdString();
     EXPECT_EQ(window.namingState().ListPageSize, 500);
     EXPECT_FALSE(window.namingState().searching);
