@@ -13,6 +13,9 @@
 #include <memory>
 
 class DragStrip;
+class EnglishNamesPage;
+class KnowledgePage;
+class NicknamePage;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
@@ -46,7 +49,12 @@ public:
     QPushButton* RzBitBtn4;  // "关闭软件"
     QPlainTextEdit* RzMemo3;
 
-    BirthRow birthRow1, birthRow3, birthRow2, birthRow5, birthRow6;
+    BirthRow birthRow1, birthRow3, birthRow2, birthRow6;
+
+    // The reference pages: TabSheet4 (English names), TabSheet5 (nicknames), TabSheet10 (knowledge).
+    EnglishNamesPage* englishNamesPage = nullptr;
+    NicknamePage* nicknamePage = nullptr;
+    KnowledgePage* knowledgePage = nullptr;
 
     // TabSheet2, the bazi analysis: the report is assembled in the hidden REbazi and copied into
     // Memo1 only when complete, so Memo1 shows a whole report or keeps the one it had.
@@ -89,7 +97,6 @@ private:
     void buildNamingPage();
     void buildNameAnalysisPage();
     void buildBaziPage();
-    void buildNicknamePage();
     void buildPoemPage();
     void buildAboutPage();
     void setUpResultGrid();

@@ -1,5 +1,7 @@
 #include "derived_tables.h"
 
+#include "article_table.h"
+
 #include "numerology/combination_table.h"
 
 #include <QFile>
@@ -82,4 +84,5 @@ void addCombinationTable(BuildContext& context)
 void addDerivedTables(const std::string& file, BuildContext& context)
 {
     if (file == "Velmora") addCombinationTable(context);
+    if (file == "KelBirth") addArticleTable(context);
 }
