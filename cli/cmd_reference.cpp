@@ -66,19 +66,13 @@ int runNicknames(const QStringList& args, CliStreams io)
     const auto options =
         parseOptions(args, {"sex", "pattern", "calendar", "year", "month", "day", "hour", "minute"});
     if (!options) return usage(io, synopsis, options.error());
-    BirthInfo b;
-    b.sex = options->value("sex", b.sex).trimmed();
-    if (!isSex(b.sex)) return usage(io, synopsis, QStringLiteral("--sex must be 男 or 女"));
+    const BirthInfo b = birthFromOptions(*options);
+    if (!isSex(b.sex.trimmed()))
+        return usage(io, synopsis, QStringLiteral("--sex must be 男 or 女"));
     const auto pattern = NicknamePatternOf(options->value("pattern", QStringLiteral("宝宝型")));
     if (!pattern) return usage(io, synopsis, QStringLiteral("--pattern must be 宝宝型, 小宝型, 阿宝型, 宝儿型 or 宝娃型"));
-    b.calendarKind = options->value("calendar", b.calendarKind);
     if (b.calendarKind != QStringLiteral("公历") && b.calendarKind != QStringLiteral("农历"))
         return usage(io, synopsis, QStringLiteral("--calendar must be 公历 or 农历"));
-    b.year = options->value("year", b.year);
-    b.month = options->value("month", b.month);
-    b.day = options->value("day", b.day);
-    b.hour = options->value("hour", b.hour);
-    b.minute = options->value("minute", b.minute);
 
     const auto nicknames = NicknamesForBirth(b, *pattern);
     if (!nicknames) {

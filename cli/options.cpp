@@ -25,3 +25,16 @@ Expected<QMap<QString, QString>, QString> parseOptions(const QStringList& args, 
     }
     return values;
 }
+
+BirthInfo birthFromOptions(const QMap<QString, QString>& o)
+{
+    BirthInfo b;
+    b.sex = o.value("sex", b.sex);
+    b.calendarKind = o.value("calendar", b.calendarKind);
+    b.year = o.value("year", b.year);
+    b.month = o.value("month", b.month);
+    b.day = o.value("day", b.day);
+    b.hour = o.value("hour", b.hour);
+    b.minute = o.value("minute", b.minute);
+    return b;
+}

@@ -1,6 +1,7 @@
 // "--name value" options of the commands that take a whole input form (bazi, pillars, …).
 #pragma once
 
+#include "data/birth_info.h"
 #include "data/expected.h"
 
 #include <QMap>
@@ -12,3 +13,7 @@
 // an empty value is allowed. The error text names the fault: an unknown or repeated option, an
 // option without a value, or an argument that is no option.
 Expected<QMap<QString, QString>, QString> parseOptions(const QStringList& args, const QStringList& allowed);
+
+// The birth inputs among the options ("sex", "calendar", "year", "month", "day", "hour", "minute"),
+// with the defaults of a birth row for what is left out; the values are taken as given.
+BirthInfo birthFromOptions(const QMap<QString, QString>& options);
