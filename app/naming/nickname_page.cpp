@@ -23,6 +23,14 @@ NicknamePage::NicknamePage(QWidget* parent) : QWidget(parent)
                              QStringLiteral("XShour"), QStringLiteral("Xfen")});
     bar->addStretch();
     page->addLayout(bar);
+    auto addButton = [&](QPushButton** button, const char* name, const QString& caption, void (NicknamePage::*click)()) {
+        *button = new QPushButton(caption, this);
+        (*button)->setObjectName(QString::fromLatin1(name));
+        connect(*button, &QPushButton::clicked, this, click);
+        bar->addWidget(*button);  // beside the birth row, so the five patterns have a row of their own
+    };
+    addButton(&RzButton4, "RzButton4", QStringLiteral("分析"), &NicknamePage::RzButton4Click);
+    addButton(&RzButton5, "RzButton5", QStringLiteral("常见小名"), &NicknamePage::RzButton5Click);
 
     auto* patterns = new QHBoxLayout;
     patterns->addWidget(new QLabel(QStringLiteral("小名模式："), this));
@@ -40,14 +48,6 @@ NicknamePage::NicknamePage(QWidget* parent) : QWidget(parent)
         *r.button = radio;
     }
     RzRadioButton1->setChecked(true);
-    RzButton4 = new QPushButton(QStringLiteral("分析"), this);
-    RzButton4->setObjectName(QStringLiteral("RzButton4"));
-    connect(RzButton4, &QPushButton::clicked, this, &NicknamePage::RzButton4Click);
-    patterns->addWidget(RzButton4);
-    RzButton5 = new QPushButton(QStringLiteral("常见小名"), this);
-    RzButton5->setObjectName(QStringLiteral("RzButton5"));
-    connect(RzButton5, &QPushButton::clicked, this, &NicknamePage::RzButton5Click);
-    patterns->addWidget(RzButton5);
     patterns->addStretch();
     page->addLayout(patterns);
 
