@@ -1,5 +1,6 @@
 // The reference texts: the Noter articles as built, the omen tables and the English-name lists.
 #include "data/db_error.h"
+#include "numerology/luck_numbers.h"
 #include "tools/reference/note_article.h"
 #include "tools/reference/reference_texts.h"
 
@@ -48,6 +49,33 @@ TEST(NoteArticles, EveryKeyThePagesUseHasATitledArticle)
         EXPECT_EQ(article->content, article->content.trimmed()) << k.cid;
     }
     EXPECT_FALSE(LoadNoteArticle(str("XM999")));
+}
+
+// The articles state the program's rules in words; these pin the words to the code.
+TEST(NoteArticles, StateTheLuckClassesAndTheElementsOfNumbersAsComputed)
+{
+    BuiltDbs dbs;
+    const QString principles = LoadNoteArticle(str("a1")).value().content;
+    const auto classes = QRegularExpression(str("吉数为([0-9、]+)；半吉数为([0-9、]+)；其余为凶数")).match(principles);
+    ASSERT_TRUE(classes.hasMatch());
+    QSet<int> lucky, mixed;
+    for (const QString& n : classes.captured(1).split(str("、"))) lucky.insert(n.toInt());
+    for (const QString& n : classes.captured(2).split(str("、"))) mixed.insert(n.toInt());
+    for (int n = 1; n <= 81; ++n) {
+        const Luck want = lucky.contains(n) ? Luck::Lucky : mixed.contains(n) ? Luck::Mixed : Luck::Unlucky;
+        EXPECT_EQ(NumberClass(n), want) << n;
+    }
+
+    const QString numbers = LoadNoteArticle(str("XM003")).value().content;
+    const QRegularExpression rule(str("个位为(\\d)、(\\d)的数属(.)，如([0-9、]+)"));
+    int rules = 0;
+    for (auto it = rule.globalMatch(numbers); it.hasNext(); ++rules) {
+        const auto m = it.next();
+        QStringList examples = m.captured(4).split(str("、"));
+        examples << m.captured(1) << m.captured(2);
+        for (const QString& n : examples) EXPECT_EQ(NumberElement(n.toInt()), m.captured(3)) << n.toStdString();
+    }
+    EXPECT_EQ(rules, 5);
 }
 
 TEST(NoteArticles, AnUnreadableFileIsAnErrorNotAMissingArticle)
