@@ -14,6 +14,9 @@
 
 class DragStrip;
 class PoemPage;
+class EnglishNamesPage;
+class KnowledgePage;
+class NicknamePage;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
@@ -49,8 +52,13 @@ public:
     QPlainTextEdit* RzMemo3;
     ToolsPage* toolsPage;  // TabSheet9
 
-    BirthRow birthRow1, birthRow3, birthRow2, birthRow5;
+    BirthRow birthRow1, birthRow3, birthRow2;
     PoemPage* poemPage;  // TabSheet6
+
+    // The reference pages: TabSheet4 (English names), TabSheet5 (nicknames), TabSheet10 (knowledge).
+    EnglishNamesPage* englishNamesPage = nullptr;
+    NicknamePage* nicknamePage = nullptr;
+    KnowledgePage* knowledgePage = nullptr;
 
     // TabSheet2, the bazi analysis: the report is assembled in the hidden REbazi and copied into
     // Memo1 only when complete, so Memo1 shows a whole report or keeps the one it had.
@@ -93,7 +101,6 @@ private:
     void buildNamingPage();
     void buildNameAnalysisPage();
     void buildBaziPage();
-    void buildNicknamePage();
     void buildAboutPage();
     void setUpResultGrid();
     void exitCleanup();

@@ -4,6 +4,9 @@
 
 #include "app/app_font.h"
 #include "app/naming/poem_page.h"
+#include "app/naming/english_names_page.h"
+#include "app/naming/nickname_page.h"
+#include "app/reference/knowledge_page.h"
 #include "app/skin.h"
 #include "app/tools/tools_page.h"
 
@@ -21,6 +24,16 @@ namespace {
 QWidget* addPage(QTabWidget* pages, const char* name, const QString& title)
 {
     auto* page = new QWidget(pages);
+    page->setObjectName(QString::fromLatin1(name));
+    pages->addTab(page, title);
+    return page;
+}
+
+// A page that is a class of its own.
+template <class Page>
+Page* addPageOf(QTabWidget* pages, const char* name, const QString& title)
+{
+    auto* page = new Page(pages);
     page->setObjectName(QString::fromLatin1(name));
     pages->addTab(page, title);
     return page;
@@ -81,20 +94,19 @@ void TFrmIndex::buildPages()
     TabSheet1 = addPage(RzPageControl1, "TabSheet1", QStringLiteral("宝宝取名"));
     TabSheet3 = addPage(RzPageControl1, "TabSheet3", QStringLiteral("姓名分析"));
     TabSheet2 = addPage(RzPageControl1, "TabSheet2", QStringLiteral("八字分析"));
-    TabSheet4 = addPage(RzPageControl1, "TabSheet4", QStringLiteral("英文名字"));
-    TabSheet5 = addPage(RzPageControl1, "TabSheet5", QStringLiteral("宝宝小名"));
+    TabSheet4 = englishNamesPage = addPageOf<EnglishNamesPage>(RzPageControl1, "TabSheet4", QStringLiteral("英文名字"));
+    TabSheet5 = nicknamePage = addPageOf<NicknamePage>(RzPageControl1, "TabSheet5", QStringLiteral("宝宝小名"));
     poemPage = new PoemPage(naming_, [this] { RzToolButton2->click(); }, RzPageControl1);
     RzPageControl1->addTab(poemPage, QStringLiteral("诗词起名"));
     TabSheet6 = poemPage;
     TabSheet8 = addPage(RzPageControl1, "TabSheet8", QStringLiteral("关于我们"));
     TabSheet9 = toolsPage = new ToolsPage(RzPageControl1);
     RzPageControl1->addTab(toolsPage, QStringLiteral("民俗工具"));
-    TabSheet10 = addPage(RzPageControl1, "TabSheet10", QStringLiteral("起名知识"));
+    TabSheet10 = knowledgePage = addPageOf<KnowledgePage>(RzPageControl1, "TabSheet10", QStringLiteral("起名知识"));
 
     buildNamingPage();
     buildNameAnalysisPage();
     buildBaziPage();
-    buildNicknamePage();
     buildAboutPage();
 }
 
@@ -174,18 +186,6 @@ void TFrmIndex::buildBaziPage()
     REbazi = new QPlainTextEdit(TabSheet2);
     REbazi->setObjectName(QStringLiteral("REbazi"));
     REbazi->hide();
-}
-
-void TFrmIndex::buildNicknamePage()
-{
-    auto* page = new QVBoxLayout(TabSheet5);
-    auto* bar = topBar(page);
-    birthRow5 = addBirthRow(TabSheet5, bar,
-                            {QString(), QString(), QStringLiteral("XSex"), QStringLiteral("Xdate"),
-                             QStringLiteral("Xyear"), QStringLiteral("Xmonth"), QStringLiteral("Xday"),
-                             QStringLiteral("XShour"), QStringLiteral("Xfen")});
-    bar->addStretch();
-    page->addStretch();
 }
 
 void TFrmIndex::buildAboutPage()

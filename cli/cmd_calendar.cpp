@@ -149,16 +149,9 @@ int runBazi(const QStringList& args, CliStreams io)
     BaziReportInput in;
     in.surname = options->value("surname");
     in.givenName = options->value("given");
-    BirthInfo& b = in.birth;
-    b.sex = options->value("sex", b.sex);
-    b.calendarKind = options->value("calendar", b.calendarKind);
-    if (b.calendarKind != QStringLiteral("公历") && b.calendarKind != QStringLiteral("农历"))
+    in.birth = birthFromOptions(*options);
+    if (in.birth.calendarKind != QStringLiteral("公历") && in.birth.calendarKind != QStringLiteral("农历"))
         return usage(io, synopsis, QStringLiteral("--calendar must be 公历 or 农历"));
-    b.year = options->value("year", b.year);
-    b.month = options->value("month", b.month);
-    b.day = options->value("day", b.day);
-    b.hour = options->value("hour", b.hour);
-    b.minute = options->value("minute", b.minute);
 
     const Report report = buildBaziReport(in, QDate::currentDate());
     switch (report.end) {

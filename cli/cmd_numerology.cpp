@@ -11,20 +11,6 @@
 
 namespace {
 
-// The birth inputs with the defaults of a birth row for what is left out.
-BirthInfo birthFrom(const QMap<QString, QString>& o)
-{
-    BirthInfo b;
-    b.sex = o.value("sex", b.sex);
-    b.calendarKind = o.value("calendar", b.calendarKind);
-    b.year = o.value("year", b.year);
-    b.month = o.value("month", b.month);
-    b.day = o.value("day", b.day);
-    b.hour = o.value("hour", b.hour);
-    b.minute = o.value("minute", b.minute);
-    return b;
-}
-
 int printReport(const Report& report, CliStreams io)
 {
     if (!report.changesPane()) {
@@ -72,7 +58,7 @@ int runAnalyse(const QStringList& args, CliStreams io)
     return runReport(args, io, "analyse --surname S --given G [--calendar 公历|农历] [--year Y] [--month M] [--day D] "
                                "[--hour \"午 12\"] [--minute 0]",
                      kBirthOptions, [](const QMap<QString, QString>& o) {
-                         return buildNameReport({o.value("surname"), o.value("given"), birthFrom(o)},
+                         return buildNameReport({o.value("surname"), o.value("given"), birthFromOptions(o)},
                                                 QDate::currentDate());
                      });
 }
@@ -82,7 +68,7 @@ int runNameReport(const QStringList& args, CliStreams io)
     return runReport(args, io, "name-report --surname S --given G [--sex 男|女] [--calendar 公历|农历] [--year Y] "
                                "[--month M] [--day D] [--hour \"午 12\"] [--minute 0]",
                      kBirthOptions + QStringList{"sex"}, [](const QMap<QString, QString>& o) {
-                         return buildNamePageReport({o.value("surname"), o.value("given"), birthFrom(o)},
+                         return buildNamePageReport({o.value("surname"), o.value("given"), birthFromOptions(o)},
                                                     QDate::currentDate());
                      });
 }

@@ -7,6 +7,7 @@
 #include "cli/cmd_numerology.h"
 #include "cli/cmd_tools.h"
 #include "cli/cmd_poems.h"
+#include "cli/cmd_reference.h"
 
 #include <QCoreApplication>
 
@@ -48,6 +49,13 @@ const std::vector<Command>& commands()
         {"poem-names", "--surname S --sex 男|女 [--length 双字名|单字名] (--text TEXT | --text-file F) [--bazi "
                        "--calendar 公历|农历 --year Y --month M --day D --hour H --minute MI] [--source]",
          "the names of the poem naming page, lowest score first", runPoemNames},
+        {"article", "CID", "the title and text of a knowledge article (a1, XM018 …); status 1 when there is none", runArticle},
+        {"omen", "PAGE", "the omen table of page 0 … 6 (sneezing, hot face, startled heart, barking dog, "
+                         "twitching eye, hot ears, ringing ears)", runOmen},
+        {"english-names", "[--sex 男|女]", "the English given names of one sex: name, transliteration, meaning", runEnglishNames},
+        {"nicknames", "[--sex 男|女] [--pattern 宝宝型|小宝型|阿宝型|宝儿型|宝娃型] [--calendar 公历|农历] [--year Y] "
+                      "[--month M] [--day D] [--hour H] [--minute MI]",
+         "nicknames of a pattern for a child, those of the elements the chart lacks first", runNicknames},
     };
     return all;
 }

@@ -39,3 +39,16 @@ std::optional<int> integer(const QString& text)
     const int n = text.trimmed().toInt(&ok);
     return ok ? std::optional<int>(n) : std::nullopt;
 }
+
+BirthInfo birthFromOptions(const QMap<QString, QString>& o)
+{
+    BirthInfo b;
+    b.sex = o.value("sex", b.sex);
+    b.calendarKind = o.value("calendar", b.calendarKind);
+    b.year = o.value("year", b.year);
+    b.month = o.value("month", b.month);
+    b.day = o.value("day", b.day);
+    b.hour = o.value("hour", b.hour);
+    b.minute = o.value("minute", b.minute);
+    return b;
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/command.h"
+#include "data/birth_info.h"
 #include "data/expected.h"
 
 #include <QMap>
@@ -20,3 +21,7 @@ int usage(CliStreams io, const char* synopsis, const QString& fault = QString())
 
 // The integer of an argument, blanks around it allowed; none when it is no integer.
 std::optional<int> integer(const QString& text);
+
+// The birth inputs among the options ("sex", "calendar", "year", "month", "day", "hour", "minute"),
+// with the defaults of a birth row for what is left out; the values are taken as given.
+BirthInfo birthFromOptions(const QMap<QString, QString>& options);

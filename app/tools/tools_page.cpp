@@ -3,6 +3,7 @@
 #include "app/calendar/form_huangdao.h"
 #include "app/calendar/frm_date.h"
 #include "app/frm_index.h"
+#include "app/reference/omen_window.h"
 #include "app/tools/frm_love.h"
 #include "app/tools/frm_servers.h"
 #include "app/tools/frm_wangming.h"
@@ -137,13 +138,13 @@ void ToolsPage::paintEvent(QPaintEvent*)
 void ToolsPage::RzToolButton19Click() { openToolWindow<Tfrmlove>(this); }
 
 // The omen tables arrive with the reference windows; each button knows its caption and page.
-void ToolsPage::RzToolButton25Click() { /* ShowOmenPage(QStringLiteral("打喷嚏占卜吉凶"), 0); */ }
-void ToolsPage::RzToolButton26Click() { /* ShowOmenPage(QStringLiteral("面热测吉凶"), 1); */ }
-void ToolsPage::RzToolButton27Click() { /* ShowOmenPage(QStringLiteral("心惊测吉凶"), 2); */ }
-void ToolsPage::RzToolButton28Click() { /* ShowOmenPage(QStringLiteral("犬吠测吉凶"), 3); */ }
-void ToolsPage::RzToolButton29Click() { /* ShowOmenPage(QStringLiteral("眼跳测吉凶"), 4); */ }
-void ToolsPage::RzToolButton30Click() { /* ShowOmenPage(QStringLiteral("耳热测吉凶"), 5); */ }
-void ToolsPage::RzToolButton24Click() { /* ShowOmenPage(QStringLiteral("耳鸣测吉凶"), 6); */ }
+void ToolsPage::RzToolButton25Click() { ShowOmenPage(QStringLiteral("打喷嚏占卜吉凶"), 0); }
+void ToolsPage::RzToolButton26Click() { ShowOmenPage(QStringLiteral("面热测吉凶"), 1); }
+void ToolsPage::RzToolButton27Click() { ShowOmenPage(QStringLiteral("心惊测吉凶"), 2); }
+void ToolsPage::RzToolButton28Click() { ShowOmenPage(QStringLiteral("犬吠测吉凶"), 3); }
+void ToolsPage::RzToolButton29Click() { ShowOmenPage(QStringLiteral("眼跳测吉凶"), 4); }
+void ToolsPage::RzToolButton30Click() { ShowOmenPage(QStringLiteral("耳热测吉凶"), 5); }
+void ToolsPage::RzToolButton24Click() { ShowOmenPage(QStringLiteral("耳鸣测吉凶"), 6); }
 
 void ToolsPage::RzToolButton31Click() { openToolWindow<TFrmWuxing>(this); }
 void ToolsPage::RzToolButton32Click() { openToolWindow<TFrm_SJcs>(this); }

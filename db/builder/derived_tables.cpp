@@ -1,6 +1,8 @@
 #include "derived_tables.h"
 
 #include "almanac_table.h"
+#include "article_table.h"
+
 #include "numerology/combination_table.h"
 
 #include <QFile>
@@ -84,4 +86,5 @@ void addDerivedTables(const std::string& file, BuildContext& context)
 {
     if (file == "Velmora") addCombinationTable(context);
     if (file == "KelBirth") context.current.insertRows("huangdao", almanacColumns(), almanacRows(context.dbDir / "almanac"));
+    if (file == "KelBirth") addArticleTable(context);
 }

@@ -1,5 +1,6 @@
 // The tools page and the tool windows it opens, offscreen.
 #include "app/frm_index.h"
+#include "app/reference/omen_window.h"
 #include "app/tools/frm_love.h"
 #include "app/tools/frm_servers.h"
 #include "app/tools/frm_wangming.h"
@@ -11,6 +12,7 @@
 #include "tests/support/fixture_db.h"
 #include "tests/support/qt_printers.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -264,3 +266,32 @@ TEST(ServiceWindow, OffersOnlyWhatTheProgramDoesForFree)
         EXPECT_TRUE(shown) << t.toStdString();
     }
 }
+
+namespace {
+
+TEST(ToolsPage, OmenButtonsOpenModelessWindowsOnTheirPages)
+{
+    ToolsPage page;
+    const struct { const char* button; const char* caption; int page; } omens[] = {
+        {"RzToolButton25", "打喷嚏占卜吉凶", 0}, {"RzToolButton26", "面热测吉凶", 1}, {"RzToolButton27", "心惊测吉凶", 2},
+        {"RzToolButton28", "犬吠测吉凶", 3},     {"RzToolButton29", "眼跳测吉凶", 4}, {"RzToolButton30", "耳热测吉凶", 5},
+        {"RzToolButton24", "耳鸣测吉凶", 6},
+    };
+    for (const auto& o : omens) page.findChild<QToolButton*>(o.button)->click();
+
+    QList<TFormOnther*> windows;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* omen = qobject_cast<TFormOnther*>(w); omen && omen->isVisible()) windows << omen;
+    ASSERT_EQ(windows.size(), qsizetype(std::size(omens)));  // all open at once
+    for (const auto& o : omens) {
+        const auto found = std::find_if(windows.begin(), windows.end(),
+                                        [&](TFormOnther* w) { return w->windowTitle() == QString::fromUtf8(o.caption); });
+        ASSERT_NE(found, windows.end()) << o.caption;
+        EXPECT_EQ((*found)->RzPageControl1->currentIndex(), o.page) << o.caption;
+        EXPECT_FALSE((*found)->isModal());
+    }
+    for (TFormOnther* w : windows) w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace
