@@ -8,13 +8,6 @@
 
 namespace {
 
-int usage(CliStreams io, const char* synopsis, const QString& fault = QString())
-{
-    if (!fault.isEmpty()) io.err << fault << '\n';
-    io.err << "usage: jiaming-cli " << QString::fromUtf8(synopsis) << '\n';
-    return kExitUsage;
-}
-
 bool isSex(const QString& sex)
 {
     return sex == QStringLiteral("男") || sex == QStringLiteral("女");
