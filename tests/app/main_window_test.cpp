@@ -135,9 +135,9 @@ TEST_F(MainWindowFixture, DraggingTheTopStripMovesTheWindowAndTheBackgroundDoesN
 TEST_F(MainWindowFixture, BirthRowsOfferTheirItemsAndDefaults)
 {
     const struct { const char* name; const char* current; int count; const char* last; } cases[] = {
-        {"CBsex", "男", 2, "女"},    {"ComDate3", "公历", 2, "农历"}, {"SYear2", "1980", 120, "2019"},
+        {"CBsex", "男", 2, "女"},    {"ComDate3", "公历", 2, "农历"}, {"SYear2", "1980", 201, "2100"},
         {"SMonth", "1", 12, "12"},   {"Xday", "1", 31, "31"},       {"Shour5", "子 0", 24, "子 23"},
-        {"CBFen3", "0", 60, "59"},   {"Xyear", "1980", 120, "2019"}, {"CBDate5", "公历", 2, "农历"},
+        {"CBFen3", "0", 60, "59"},   {"Xyear", "1980", 201, "2100"}, {"CBDate5", "公历", 2, "农历"},
     };
     for (const auto& c : cases) {
         auto* box = window.findChild<QComboBox*>(c.name);
