@@ -239,3 +239,24 @@ TEST_F(NamingPageFixture, TheGridAndTheListsOpenTheAnalysisWithThePagesInputs)
     emit page.RzStringGrid1->cellDoubleClicked(3, 1);  // an empty cell
     EXPECT_EQ(opened, QStringList{"欧阳|明|女|2024"});
 }
+
+TEST(NamingPageWithoutFiles, ThePlanListReportsTheFailureAndTheSearchEndsSilently)
+{
+    FixtureDbs dbs;  // no knowledge file at all
+    NoticeRecorder recorder;
+    TFrmIndex window;
+    window.endProcess = [] {};
+    NamingPage& page = *window.namingPage;
+    page.Xing->setText("王");
+    emit page.Xing->editingFinished();
+    ASSERT_EQ(recorder.notices.size(), 1);
+    EXPECT_TRUE(recorder.notices[0].startsWith("错误:")) << recorder.notices[0].toStdString();
+    EXPECT_EQ(page.CBCode->count(), 1) << "the list stays as it was";
+
+    QSignalSpy ended(&page, &NamingPage::searchEnded);
+    page.CBCode->setCurrentIndex(0);
+    QTest::mouseClick(page.RzBitBtn5, Qt::LeftButton);
+    ASSERT_TRUE(ended.wait(10000));
+    EXPECT_EQ(recorder.notices.size(), 1) << "no word from the search";
+    EXPECT_TRUE(page.MemoSuccess->toPlainText().isEmpty());
+}
