@@ -60,6 +60,11 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, b
     return box;
 }
 
+void addAll(QBoxLayout* row, std::initializer_list<QWidget*> widgets)
+{
+    for (QWidget* w : widgets) row->addWidget(w);
+}
+
 QPushButton* button(QWidget* parent, const char* name, const QString& caption)
 {
     auto* b = new QPushButton(caption, parent);
@@ -152,11 +157,8 @@ void NamingPage::buildOptions()
     ZuidiFee = scoreBox(this, "ZuidiFee", QString::number(kDefaultMinimumScore));
     CBInitFee = checkBox(this, "CBInitFee", QStringLiteral("自动挑选"), true);
     Sorcss = scoreBox(this, "Sorcss", QStringLiteral("75"));
-    for (QWidget* w : {static_cast<QWidget*>(CBFeeXX), static_cast<QWidget*>(ZuidiFee),
-                       static_cast<QWidget*>(new QLabel(QStringLiteral("分以上名字"), this)),
-                       static_cast<QWidget*>(CBInitFee), static_cast<QWidget*>(Sorcss),
-                       static_cast<QWidget*>(new QLabel(QStringLiteral("分以上名字"), this))})
-        scores->addWidget(w);
+    addAll(scores, {CBFeeXX, ZuidiFee, new QLabel(QStringLiteral("分以上名字"), this), CBInitFee, Sorcss,
+                    new QLabel(QStringLiteral("分以上名字"), this)});
     hintLabel = new QLabel(QStringLiteral("提示：双击高分名字列表查看详细分析"), this);
     hintLabel->setStyleSheet(QStringLiteral("color: #a00000;"));
     scores->addSpacing(12);
@@ -174,11 +176,9 @@ void NamingPage::buildOptions()
     RzBitBtn5 = button(this, "RzBitBtn5", QStringLiteral("马上起名"));
     RzBitBtn2 = button(this, "RzBitBtn2", QStringLiteral("停止起名"));
     RzBitBtn4 = button(this, "RzBitBtn4", QStringLiteral("关闭软件"));
-    for (QWidget* w : {static_cast<QWidget*>(RzRadioButton6), static_cast<QWidget*>(RzRadioButton7),
-                       static_cast<QWidget*>(RzRadioButton9)})
-        modes->addWidget(w);
+    addAll(modes, {RzRadioButton6, RzRadioButton7, RzRadioButton9});
     modes->addStretch();
-    for (QPushButton* b : {RzBitBtn5, RzBitBtn2, RzBitBtn4}) modes->addWidget(b);
+    addAll(modes, {RzBitBtn5, RzBitBtn2, RzBitBtn4});
 
     connect(Xing, &QLineEdit::editingFinished, this, &NamingPage::XingExit);
     connect(CBXingshi, &QComboBox::currentIndexChanged, this, &NamingPage::CBXingshiChange);
