@@ -49,7 +49,8 @@ TFrmIndex::TFrmIndex(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Framele
 
 TFrmIndex::~TFrmIndex()
 {
-    // The naming page stops its worker on the naming state, which goes before the child widgets do.
+    // The naming page's worker reads the stop flag in naming_, which is destroyed before the child
+    // widgets are: end the page, and with it the worker, first.
     delete namingPage;
 }
 
