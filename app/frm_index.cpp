@@ -3,6 +3,8 @@
 #include "app/drag_strip.h"
 #include "app/exit_sequence.h"
 #include "app/naming/poem_page.h"
+#include "app/naming/name_list_pair.h"
+#include "app/naming/naming_page.h"
 #include "app/skin.h"
 #include "data/db_files.h"
 
@@ -36,16 +38,20 @@ TFrmIndex::TFrmIndex(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Framele
 
     buildToolbar();
     buildPages();
-    setUpResultGrid();
 
-    for (QTabWidget* pages : {RzPageControl1, RzPageControl2}) pages->setCurrentIndex(0);
+    for (QTabWidget* pages : {RzPageControl1, static_cast<QTabWidget*>(namingPage->RzPageControl2)}) pages->setCurrentIndex(0);
     naming_.ListPageSize = NamingState::kListPageSize;
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
 
-TFrmIndex::~TFrmIndex() = default;
+TFrmIndex::~TFrmIndex()
+{
+    // The naming page's worker reads the stop flag in naming_, which is destroyed before the child
+    // widgets are: end the page, and with it the worker, first.
+    delete namingPage;
+}
 
 void TFrmIndex::buildToolbar()
 {

@@ -13,14 +13,14 @@
 #include <memory>
 
 class DragStrip;
-class PoemPage;
 class EnglishNamesPage;
 class KnowledgePage;
 class NicknamePage;
+class NamingPage;
+class PoemPage;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
-class QTableWidget;
 class QToolButton;
 class ToolsPage;
 
@@ -46,13 +46,13 @@ public:
     QTabWidget* RzPageControl1;
     QWidget *TabSheet1, *TabSheet3, *TabSheet2, *TabSheet4, *TabSheet5, *TabSheet6, *TabSheet8, *TabSheet9,
         *TabSheet10;
-    QTabWidget* RzPageControl2;
-    QTableWidget* RzStringGrid1;
-    QPushButton* RzBitBtn4;  // "关闭软件"
     QPlainTextEdit* RzMemo3;
     ToolsPage* toolsPage;  // TabSheet9
 
-    BirthRow birthRow1, birthRow3, birthRow2;
+    // TabSheet1, the baby-naming page, with its options, searches and result lists.
+    NamingPage* namingPage;
+
+    BirthRow birthRow3, birthRow2;
     PoemPage* poemPage;  // TabSheet6
 
     // The reference pages: TabSheet4 (English names), TabSheet5 (nicknames), TabSheet10 (knowledge).
@@ -98,11 +98,9 @@ protected:
 private:
     void buildToolbar();
     void buildPages();
-    void buildNamingPage();
     void buildNameAnalysisPage();
     void buildBaziPage();
     void buildAboutPage();
-    void setUpResultGrid();
     void exitCleanup();
 
     QPixmap background_;

@@ -3,6 +3,7 @@
 #include "frm_index.h"
 
 #include "app/app_font.h"
+#include "app/naming/naming_page.h"
 #include "app/naming/poem_page.h"
 #include "app/naming/english_names_page.h"
 #include "app/naming/nickname_page.h"
@@ -11,7 +12,6 @@
 #include "app/tools/tools_page.h"
 
 #include <QBoxLayout>
-#include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
@@ -91,7 +91,9 @@ void TFrmIndex::buildPages()
     RzPageControl1->tabBar()->hide();
     RzPageControl1->setDocumentMode(true);
 
-    TabSheet1 = addPage(RzPageControl1, "TabSheet1", QStringLiteral("宝宝取名"));
+    TabSheet1 = namingPage = new NamingPage(naming_, RzPageControl1);
+    RzPageControl1->addTab(namingPage, QStringLiteral("宝宝取名"));
+    connect(namingPage->RzBitBtn4, &QPushButton::clicked, this, &TFrmIndex::RzBitBtn4Click);
     TabSheet3 = addPage(RzPageControl1, "TabSheet3", QStringLiteral("姓名分析"));
     TabSheet2 = addPage(RzPageControl1, "TabSheet2", QStringLiteral("八字分析"));
     TabSheet4 = englishNamesPage = addPageOf<EnglishNamesPage>(RzPageControl1, "TabSheet4", QStringLiteral("英文名字"));
@@ -99,51 +101,17 @@ void TFrmIndex::buildPages()
     poemPage = new PoemPage(naming_, [this] { RzToolButton2->click(); }, RzPageControl1);
     RzPageControl1->addTab(poemPage, QStringLiteral("诗词起名"));
     TabSheet6 = poemPage;
+    // The poem page's "停止起名" is the naming page's stop button, whatever search is running.
+    disconnect(poemPage->RzBitBtn31, &QPushButton::clicked, poemPage, nullptr);
+    connect(poemPage->RzBitBtn31, &QPushButton::clicked, namingPage, &NamingPage::RzBitBtn2Click);
     TabSheet8 = addPage(RzPageControl1, "TabSheet8", QStringLiteral("关于我们"));
     TabSheet9 = toolsPage = new ToolsPage(RzPageControl1);
     RzPageControl1->addTab(toolsPage, QStringLiteral("民俗工具"));
     TabSheet10 = knowledgePage = addPageOf<KnowledgePage>(RzPageControl1, "TabSheet10", QStringLiteral("起名知识"));
 
-    buildNamingPage();
     buildNameAnalysisPage();
     buildBaziPage();
     buildAboutPage();
-}
-
-void TFrmIndex::buildNamingPage()
-{
-    auto* page = new QVBoxLayout(TabSheet1);
-    auto* bar = topBar(page);
-    birthRow1 = addBirthRow(TabSheet1, bar,
-                            {QStringLiteral("Xing"), QString(), QStringLiteral("CBsex"), QStringLiteral("ComDate"),
-                             QStringLiteral("SYear"), QStringLiteral("SMonth"), QStringLiteral("Sday"),
-                             QStringLiteral("Shour"), QStringLiteral("CBFen")});
-    bar->addStretch();
-    RzBitBtn4 = new QPushButton(QStringLiteral("关闭软件"), TabSheet1);
-    RzBitBtn4->setObjectName(QStringLiteral("RzBitBtn4"));
-    connect(RzBitBtn4, &QPushButton::clicked, this, &TFrmIndex::RzBitBtn4Click);
-    bar->addWidget(RzBitBtn4);
-
-    RzPageControl2 = addInnerPages(TabSheet1, "RzPageControl2", {QStringLiteral("高分名字"), QStringLiteral("已选名字")});
-    page->addWidget(RzPageControl2);
-    RzStringGrid1 = new QTableWidget(TabSheet1);
-    RzStringGrid1->setObjectName(QStringLiteral("RzStringGrid1"));
-    page->addWidget(RzStringGrid1);
-}
-
-void TFrmIndex::setUpResultGrid()
-{
-    const QStringList headings = {QStringLiteral("编号"), QStringLiteral("名称"), QStringLiteral("繁体字"),
-                                  QStringLiteral("拼音"), QStringLiteral("五行"), QStringLiteral("笔画"),
-                                  QStringLiteral("五格"), QStringLiteral("三才"), QStringLiteral("分数")};
-    const int widths[] = {36, 61, 61, 130, 58, 73, 90, 56, 30};
-    // The heading row is the grid's header; below it one page of data rows.
-    RzStringGrid1->setColumnCount(int(headings.size()));
-    RzStringGrid1->setRowCount(naming_.ListPageSize);
-    RzStringGrid1->setHorizontalHeaderLabels(headings);
-    RzStringGrid1->verticalHeader()->hide();  // no fixed column
-    for (int c = 0; c < int(headings.size()); ++c) RzStringGrid1->setColumnWidth(c, widths[c]);
-    RzStringGrid1->hide();
 }
 
 void TFrmIndex::buildNameAnalysisPage()

@@ -4,6 +4,7 @@
 #include "cli/cmd_day_calendar.h"
 #include "cli/cmd_dbinfo.h"
 #include "cli/cmd_dictionary.h"
+#include "cli/cmd_naming.h"
 #include "cli/cmd_numerology.h"
 #include "cli/cmd_tools.h"
 #include "cli/cmd_poems.h"
@@ -56,6 +57,11 @@ const std::vector<Command>& commands()
         {"nicknames", "[--sex 男|女] [--pattern 宝宝型|小宝型|阿宝型|宝儿型|宝娃型] [--calendar 公历|农历] [--year Y] "
                       "[--month M] [--day D] [--hour H] [--minute MI]",
          "nicknames of a pattern for a child, those of the elements the chart lacks first", runNicknames},
+        {"plans", "--surname S [--length 双字名|单字名] [--fixed C] [--position 第二字|第三字] [--min N | --no-min]",
+         "the stroke plans of the naming page, \"电脑全自动\" first", runPlans},
+        {"names", "--surname S --sex 男|女 [options of plans] [--plan ITEM] [--pick N | --no-pick] "
+                  "[--elements 木水] [--picked]",
+         "the classic search: every name line in the order produced", runNames},
     };
     return all;
 }
