@@ -1,0 +1,185 @@
+#include "list_search.h"
+
+#include "data/char_dictionary.h"
+#include "data/db_error.h"
+#include "data/gbk_text.h"
+#include "idiom_list.h"
+
+#include <optional>
+
+QString noListNameMessage()
+{
+    return QStringLiteral("没有符合要求的名字，请放宽限制条件(如：最低分数、固定文字、更换模式等)。");
+}
+
+namespace {
+
+const QString kAutomatic = QStringLiteral("电脑全自动");
+
+std::optional<int> readInt(const QString& text)
+{
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    return ok ? std::optional<int>(n) : std::nullopt;
+}
+
+struct PlanStrokes {
+    int G1 = 0, G2 = 0;
+};
+
+// The given-name strokes of a plan item such as 7|8-10(85分) or 8-9|7(81分).
+std::optional<PlanStrokes> readPlanStrokes(const QString& item, bool twoCharName)
+{
+    const QString text = item.trimmed();
+    const int bar = text.indexOf(u'|');
+    if (bar < 0) return std::nullopt;
+    const QString p = gbkLeft(text.mid(bar + 1), 30).trimmed();
+    PlanStrokes s;
+    if (!twoCharName) {
+        const auto g1 = readInt(p.section(u'(', 0, 0));
+        if (!g1) return std::nullopt;
+        s.G1 = *g1;
+        return s;
+    }
+    const int dash = p.indexOf(u'-');
+    if (dash < 0) return std::nullopt;
+    const auto g1 = readInt(p.left(dash));
+    QString second = p.mid(dash + 1, 2);
+    if (second.contains(u'(')) second = second.left(1);
+    const auto g2 = readInt(second);
+    if (!g1 || !g2) return std::nullopt;
+    s.G1 = *g1;
+    s.G2 = *g2;
+    return s;
+}
+
+struct Elements {
+    QString E1, E2;
+};
+
+Elements preferredElements(bool matchElements, const QString& surname, QString& missingElements)
+{
+    Elements e;
+    if (!matchElements) return e;
+    for (const QString& ch : {surname.left(1), surname.mid(1, 1)}) {
+        const QString element = ch.isEmpty() ? QString() : CharElement(ch).trimmed();
+        if (!element.isEmpty()) missingElements.remove(element);
+    }
+    missingElements = missingElements.trimmed();
+    if (missingElements.size() >= 2) {
+        e.E1 = missingElements.mid(0, 1);
+        e.E2 = missingElements.mid(1, 1);
+    } else if (missingElements.size() == 1) {
+        e.E1 = missingElements;
+    }
+    return e;
+}
+
+// A fixed character whose element is not a preferred one cancels the preference.
+void cancelByFixedChar(Elements& e, const QString& fixedChar)
+{
+    if (fixedChar.isEmpty()) return;
+    const QString fixed = CharElement(fixedChar);
+    if (!e.E1.isEmpty() && !e.E2.isEmpty() && fixed != e.E1 && fixed != e.E2) e.E2.clear();
+    if (!e.E1.isEmpty() && e.E2.isEmpty() && fixed != e.E1) e.E1.clear();
+}
+
+ListSearchError badInput(const QString& message)
+{
+    return {ListSearchError::BadInput, message};
+}
+
+}  // namespace
+
+Expected<ListQuery, ListSearchError> listQueryFor(const ListSearchOptions& o, const QString& E1, const QString& E2,
+                                                  const SurnameInfo& surname)
+{
+    ListQuery q;
+    q.twoCharName = o.twoCharName;
+    // "单字名" empties the fixed character.
+    q.fixedChar = o.twoCharName ? o.fixedChar.trimmed() : QString();
+    q.fixedAtThird = o.fixedAtThird;
+    q.planCount = listPlanCount(q.twoCharName, !q.fixedChar.isEmpty());
+    q.sex = o.sex.trimmed();
+    q.E1 = E1;
+    q.E2 = E2;
+    q.mode = o.mode;
+    q.S1 = surname.S1;
+    q.S2 = surname.S2;
+
+    q.minScore = 60;
+    if (o.minScoreChecked) {
+        const auto min = readInt(o.minScoreText);
+        if (!min) return unexpected(badInput(QStringLiteral("最低分数不是整数：%1").arg(o.minScoreText)));
+        q.minScore = *min - 1;
+    }
+    if (o.planText.trimmed() != kAutomatic) {
+        const auto plan = readPlanStrokes(o.planText, o.twoCharName);
+        if (!plan) return unexpected(badInput(QStringLiteral("读不懂笔画方案：%1").arg(o.planText)));
+        q.G1 = plan->G1;
+        q.G2 = plan->G2;
+    }
+    // The surname box as typed: two bytes are a single surname, four a compound one.
+    const int bytes = gbkByteLength(o.surnameBox);
+    if (bytes != 2 && bytes != 4)
+        return unexpected(badInput(QStringLiteral("姓氏须是一个或两个汉字：%1").arg(o.surnameBox)));
+    q.compoundSurname = bytes == 4;
+    return q;
+}
+
+SurnameInfo lookupSurnameInfo(const QString& surnameBox)
+{
+    SurnameInfo info;
+    const QString surname = surnameBox.trimmed();
+    Query q(Db::Velmora);
+    auto read = [&](const QString& ch, int& bh, QString& ft, QString& pinyin, QString& wuhang) {
+        q.open("select zi, substr(ft, 1, 1) as ft, pinyin, bh, wuhang from word where zi = ? limit 1", ch);
+        bh = q.field("bh").asInt();
+        ft = q.field("ft").asText();
+        pinyin = firstReading(q.field("pinyin").asText());
+        wuhang = q.field("wuhang").asText();
+    };
+    read(surname.left(1), info.S1, info.ft1, info.pinyin1, info.wuhang1);
+    if (gbkByteLength(surnameBox) == 4) read(surname.mid(1, 1), info.S2, info.ft2, info.pinyin2, info.wuhang2);
+    return info;
+}
+
+ListResult runListStatement(const BoundStatement& statement, const QString& surname, const SurnameInfo& info)
+{
+    ListResult result(surname, info);
+    Query q(Db::Velmora);
+    q.scanWith(statement.sql, statement.params, [&](const StreamRow& row) { result.addRow(row); });
+    result.readParts(q);
+    return result;
+}
+
+Expected<ListResult, ListSearchError> RunListSearch(const ListSearchOptions& o, QString& missingElements,
+                                                    const QString& idiomText)
+{
+    const QString surname = o.surnameBox.trimmed();
+    Elements e = preferredElements(o.matchElements, surname, missingElements);
+    cancelByFixedChar(e, o.twoCharName ? o.fixedChar.trimmed() : QString());
+    try {
+        const SurnameInfo info = lookupSurnameInfo(o.surnameBox);
+        auto query = listQueryFor(o, e.E1, e.E2, info);
+        if (!query) return unexpected(query.error());
+        query->idiomText = idiomText;
+        if (query->mode == ListMode::List) return runListStatement(buildListStatement(*query), surname, info);
+        // The pre-filtered join is the fast one, but it meets the rows in its own order: when the
+        // result is larger than the limit, which rows the limit keeps is left to the join order,
+        // so such a result is read again in the join order of the original statement.
+        query->rowLimit = kListRowLimit + 1;
+        ListResult result = runListStatement(buildListStatement(*query), surname, info);
+        if (result.rowCount() <= kListRowLimit) return result;
+        query->idiomMatch = IdiomMatch::Lookup;
+        query->rowLimit = kListRowLimit;
+        return runListStatement(buildListStatement(*query), surname, info);
+    } catch (const DbError& error) {
+        return unexpected(ListSearchError{ListSearchError::FileUnreadable, error.message()});
+    }
+}
+
+Expected<ListResult, ListSearchError> RunListSearch(const ListSearchOptions& options, QString& missingElements)
+{
+    return RunListSearch(options, missingElements, idiomText());
+}
