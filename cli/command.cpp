@@ -3,6 +3,7 @@
 #include "cli/cmd_calendar.h"
 #include "cli/cmd_dbinfo.h"
 #include "cli/cmd_dictionary.h"
+#include "cli/cmd_naming.h"
 #include "cli/cmd_naming_lists.h"
 #include "cli/cmd_numerology.h"
 
@@ -29,6 +30,11 @@ const std::vector<Command>& commands()
         {"bazi", "--surname S --given G [--sex 男|女] [--calendar 公历|农历] [--year Y] [--month M] [--day D] "
                  "[--hour \"午 12\"] [--minute 0]",
          "the report of the bazi page, line by line", runBazi},
+        {"plans", "--surname S [--length 双字名|单字名] [--fixed C] [--position 第二字|第三字] [--min N | --no-min]",
+         "the stroke plans of the naming page, \"电脑全自动\" first", runPlans},
+        {"names", "--surname S --sex 男|女 [options of plans] [--plan ITEM] [--pick N | --no-pick] "
+                  "[--elements 木水] [--picked]",
+         "the classic search: every name line in the order produced", runNames},
         {"list-names", "--surname S --sex 男|女 [--mode list|idiom] [--length 双字名|单字名] [--plan ITEM] [--fixed C] "
                        "[--position 第二字|第三字] [--min N | --no-min] [--elements 木水] [--page K | --all]",
          "a page of the list or idiom mode's grid (or --all rows), nine tab-separated columns", runListNames},

@@ -1,0 +1,54 @@
+#include "missing_elements.h"
+
+#include "calendar/bazi_cast.h"
+#include "calendar/birth_dates.h"
+#include "data/char_dictionary.h"
+
+namespace {
+
+// The empty-box checks in the order the pages make them.
+QString emptyBoxMessage(const BirthInfo& birth)
+{
+    if (birth.year.trimmed().isEmpty()) return QStringLiteral("请选择出生年!");
+    if (birth.month.trimmed().isEmpty()) return QStringLiteral("请选择出生月!");
+    if (birth.day.trimmed().isEmpty()) return QStringLiteral("请选择出生日!");
+    if (birth.hour.trimmed().isEmpty()) return QStringLiteral("请选择出生小时!");
+    return {};
+}
+
+}  // namespace
+
+QString ElementsNotIn(const QString& elementText)
+{
+    QString missing;
+    for (const QChar element : QStringLiteral("金木水火土"))
+        if (!elementText.contains(element)) missing += element;
+    return missing;
+}
+
+QString MissingElementsOf(const BaziChart& chart)
+{
+    QString elements;
+    for (const QString* ch : {&chart.YS, &chart.YB, &chart.MS, &chart.MB, &chart.DS, &chart.DB, &chart.HS, &chart.HB})
+        elements += HzwhElement(*ch);
+    return ElementsNotIn(elements);
+}
+
+Expected<QString, QString> ComputeMissingElements(const BirthInfo& birth)
+{
+    if (const QString message = emptyBoxMessage(birth); !message.isEmpty()) return unexpected(message);
+    const auto dates = readBirthDates(birth);
+    if (!dates || !dates->solar.isValid()) return unexpected(BaziInputMessage());
+
+    bool hourOk = false, minuteOk = false;
+    const int hour = hourNumberText(birth.hour).toInt(&hourOk);
+    const int minute = birth.minute.trimmed().isEmpty() ? 0 : birth.minute.trimmed().toInt(&minuteOk);
+    if (!hourOk || hour < 0 || hour > 23) return unexpected(BaziInputMessage());
+    if (!birth.minute.trimmed().isEmpty() && (!minuteOk || minute < 0 || minute > 59))
+        return unexpected(BaziInputMessage());
+
+    const QDate solar = dates->solar;
+    const auto chart = CastBaziChart(solar.year(), solar.month(), solar.day(), hour, minute, birth.sex);
+    if (!chart) return unexpected(chart.error());
+    return MissingElementsOf(*chart);
+}
