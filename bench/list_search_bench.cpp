@@ -15,7 +15,7 @@ ListSearchOptions wangBoy(ListMode mode)
 {
     ListSearchOptions o;
     o.surnameBox = QStringLiteral("王");
-    o.sex = QStringLiteral("男");
+    o.sex = ChildSex::Boy;
     o.mode = mode;
     return o;
 }

@@ -4,7 +4,6 @@
 #include "cli/cmd_dbinfo.h"
 #include "cli/cmd_dictionary.h"
 #include "cli/cmd_naming.h"
-#include "cli/cmd_naming_lists.h"
 #include "cli/cmd_numerology.h"
 
 #include <QCoreApplication>

@@ -4,6 +4,8 @@
 #include "data/db_error.h"
 #include "data/gbk_text.h"
 #include "idiom_list.h"
+#include "preferred_elements.h"
+#include "stroke_plans.h"
 
 #include <optional>
 
@@ -14,7 +16,11 @@ QString noListNameMessage()
 
 namespace {
 
-const QString kAutomatic = QStringLiteral("电脑全自动");
+// "单字名" empties the fixed character.
+QString fixedCharOf(const ListSearchOptions& o)
+{
+    return o.length == NameLength::Double ? o.fixedChar.trimmed() : QString();
+}
 
 std::optional<int> readInt(const QString& text)
 {
@@ -23,57 +29,9 @@ std::optional<int> readInt(const QString& text)
     return ok ? std::optional<int>(n) : std::nullopt;
 }
 
-struct PlanStrokes {
-    int G1 = 0, G2 = 0;
-};
-
-// The given-name strokes of a plan item such as 7|8-10(85分) or 8-9|7(81分).
-std::optional<PlanStrokes> readPlanStrokes(const QString& item, bool twoCharName)
-{
-    const QString text = item.trimmed();
-    const int bar = text.indexOf(u'|');
-    if (bar < 0) return std::nullopt;
-    const QString p = gbkLeft(text.mid(bar + 1), 30).trimmed();
-    PlanStrokes s;
-    if (!twoCharName) {
-        const auto g1 = readInt(p.section(u'(', 0, 0));
-        if (!g1) return std::nullopt;
-        s.G1 = *g1;
-        return s;
-    }
-    const int dash = p.indexOf(u'-');
-    if (dash < 0) return std::nullopt;
-    const auto g1 = readInt(p.left(dash));
-    QString second = p.mid(dash + 1, 2);
-    if (second.contains(u'(')) second = second.left(1);
-    const auto g2 = readInt(second);
-    if (!g1 || !g2) return std::nullopt;
-    s.G1 = *g1;
-    s.G2 = *g2;
-    return s;
-}
-
 struct Elements {
     QString E1, E2;
 };
-
-Elements preferredElements(bool matchElements, const QString& surname, QString& missingElements)
-{
-    Elements e;
-    if (!matchElements) return e;
-    for (const QString& ch : {surname.left(1), surname.mid(1, 1)}) {
-        const QString element = ch.isEmpty() ? QString() : CharElement(ch).trimmed();
-        if (!element.isEmpty()) missingElements.remove(element);
-    }
-    missingElements = missingElements.trimmed();
-    if (missingElements.size() >= 2) {
-        e.E1 = missingElements.mid(0, 1);
-        e.E2 = missingElements.mid(1, 1);
-    } else if (missingElements.size() == 1) {
-        e.E1 = missingElements;
-    }
-    return e;
-}
 
 // A fixed character whose element is not a preferred one cancels the preference.
 void cancelByFixedChar(Elements& e, const QString& fixedChar)
@@ -95,12 +53,11 @@ Expected<ListQuery, ListSearchError> listQueryFor(const ListSearchOptions& o, co
                                                   const SurnameInfo& surname)
 {
     ListQuery q;
-    q.twoCharName = o.twoCharName;
-    // "单字名" empties the fixed character.
-    q.fixedChar = o.twoCharName ? o.fixedChar.trimmed() : QString();
-    q.fixedAtThird = o.fixedAtThird;
-    q.planCount = listPlanCount(q.twoCharName, !q.fixedChar.isEmpty());
-    q.sex = o.sex.trimmed();
+    q.length = o.length;
+    q.fixedChar = fixedCharOf(o);
+    q.fixedAt = o.fixedAt;
+    q.planCount = listPlanCount(q.length, !q.fixedChar.isEmpty());
+    q.sex = o.sex;
     q.E1 = E1;
     q.E2 = E2;
     q.mode = o.mode;
@@ -113,11 +70,11 @@ Expected<ListQuery, ListSearchError> listQueryFor(const ListSearchOptions& o, co
         if (!min) return unexpected(badInput(QStringLiteral("最低分数不是整数：%1").arg(o.minScoreText)));
         q.minScore = *min - 1;
     }
-    if (o.planText.trimmed() != kAutomatic) {
-        const auto plan = readPlanStrokes(o.planText, o.twoCharName);
+    if (o.planText.trimmed() != kAutomaticPlan) {
+        const auto plan = ReadStrokePlan(o.planText, o.length);
         if (!plan) return unexpected(badInput(QStringLiteral("读不懂笔画方案：%1").arg(o.planText)));
-        q.G1 = plan->G1;
-        q.G2 = plan->G2;
+        q.G1 = plan->g1;
+        q.G2 = plan->g2;
     }
     // The surname box as typed: two bytes are a single surname, four a compound one.
     const int bytes = gbkByteLength(o.surnameBox);
@@ -157,8 +114,13 @@ Expected<ListResult, ListSearchError> RunListSearch(const ListSearchOptions& o, 
                                                     const QString& idiomText)
 {
     const QString surname = o.surnameBox.trimmed();
-    Elements e = preferredElements(o.matchElements, surname, missingElements);
-    cancelByFixedChar(e, o.twoCharName ? o.fixedChar.trimmed() : QString());
+    Elements e;
+    if (o.matchElements) {
+        const PreferredElements preferred = narrowPreferredElements(missingElements, splitSurname(surname));
+        missingElements = preferred.remaining;
+        e = {preferred.first, preferred.second};
+    }
+    cancelByFixedChar(e, fixedCharOf(o));
     try {
         const SurnameInfo info = lookupSurnameInfo(o.surnameBox);
         auto query = listQueryFor(o, e.E1, e.E2, info);

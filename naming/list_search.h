@@ -11,15 +11,15 @@
 
 // The options as the naming page holds them: texts as typed, boxes as ticked.
 struct ListSearchOptions {
-    QString surnameBox;                   // Xing, untrimmed: its length in bytes tells single from compound
-    QString sex = QStringLiteral("男");   // CBsex
-    bool twoCharName = true;              // CBXingshi "双字名"
-    QString fixedChar;                    // Gudingzi
-    bool fixedAtThird = false;            // CBdijizi "第三字"
-    bool minScoreChecked = true;          // CBFeeXX "只起"
-    QString minScoreText = QStringLiteral("70");  // ZuidiFee
+    QString surnameBox;                               // Xing, untrimmed: its length in bytes tells single from compound
+    ChildSex sex = ChildSex::Boy;                     // CBsex
+    NameLength length = NameLength::Double;           // CBXingshi
+    QString fixedChar;                                // Gudingzi
+    FixedPosition fixedAt = FixedPosition::Second;    // CBdijizi
+    bool minScoreChecked = true;                      // CBFeeXX "只起"
+    QString minScoreText = QStringLiteral("70");      // ZuidiFee
     QString planText = QStringLiteral("电脑全自动");  // CBCode
-    bool matchElements = false;           // CBwuxing
+    bool matchElements = false;                       // CBwuxing
     ListMode mode = ListMode::List;
 };
 

@@ -5,9 +5,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
-int listPlanCount(bool twoCharName, bool hasFixedChar)
+int listPlanCount(NameLength length, bool hasFixedChar)
 {
-    return twoCharName && !hasFixedChar ? 50 : 500;
+    return length == NameLength::Double && !hasFixedChar ? 50 : 500;
 }
 
 namespace {
@@ -18,7 +18,7 @@ const char* const kOuterColumns = "select zid, rb, rc from ";
 
 int kindOf(const ListQuery& q)
 {
-    return (q.compoundSurname ? 20 : 10) + (q.twoCharName ? 2 : 1);
+    return (q.compoundSurname ? 20 : 10) + (q.length == NameLength::Double ? 2 : 1);
 }
 
 // The T best combinations of the kind for the surname with a score above M.
@@ -82,7 +82,7 @@ QString idiomCondition(const ListQuery& q, const char* zi, std::vector<SqlParam>
 QString oneCharConditions(const ListQuery& q, std::vector<SqlParam>& params)
 {
     QString sql;
-    const bool boy = q.sex == QStringLiteral("男");
+    const bool boy = q.sex == ChildSex::Boy;
     sql += boy ? " and (b.xb = ? or b.nan = 1 or b.xb = '0' or b.xb = '1') "
                : " and (b.xb = ? or b.nv = 1 or b.xb = '0' or b.xb = '1') ";
     params.emplace_back(boy ? QStringLiteral("男") : QStringLiteral("女"));
@@ -101,7 +101,7 @@ QString oneCharConditions(const ListQuery& q, std::vector<SqlParam>& params)
 
 QString twoCharConditions(const ListQuery& q, std::vector<SqlParam>& params)
 {
-    QString sql = q.sex == QStringLiteral("男") ? " and (b.nan + c.nan > 0) " : " and (b.nv + c.nv > 0) ";
+    QString sql = q.sex == ChildSex::Boy ? " and (b.nan + c.nan > 0) " : " and (b.nv + c.nv > 0) ";
     if (!q.E1.isEmpty() && !q.E2.isEmpty()) {
         sql += " and ((b.wuhang = ? and c.wuhang = ?) or (b.wuhang = ? and c.wuhang = ?))";
         params.insert(params.end(), {q.E1, q.E2, q.E2, q.E1});
@@ -110,7 +110,7 @@ QString twoCharConditions(const ListQuery& q, std::vector<SqlParam>& params)
         params.insert(params.end(), {q.E1, q.E1});
     }
     if (!q.fixedChar.isEmpty()) {
-        sql += q.fixedAtThird ? " and c.zi = ? " : " and b.zi = ? ";
+        sql += q.fixedAt == FixedPosition::Third ? " and c.zi = ? " : " and b.zi = ? ";
         params.emplace_back(q.fixedChar);
     }
     if (q.G1 >= 1) {
@@ -138,9 +138,9 @@ BoundStatement buildListStatement(const ListQuery& q)
     // Pieces that bind values are appended one statement at a time, so the values follow the text.
     s.sql = characterSource(q, s.params);
     s.sql += QString::fromLatin1(kOuterColumns) + "(select a.zid, b." + id + " as rb, "
-             + (q.twoCharName ? "c." + id + " as rc" : QStringLiteral("NULL as rc")) + " from ";
+             + (q.length == NameLength::Double ? "c." + id + " as rc" : QStringLiteral("NULL as rc")) + " from ";
     s.sql += combinations(q, s.params);
-    if (q.twoCharName) {
+    if (q.length == NameLength::Double) {
         s.sql += ", " + word + " b, " + word + " c where a.bh21 = b.bh and a.bh22 = c.bh"
                  " and b.aflag is null and c.aflag is null";
         s.sql += twoCharConditions(q, s.params);

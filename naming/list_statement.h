@@ -5,6 +5,7 @@
 #pragma once
 
 #include "data/query.h"
+#include "naming/naming_options.h"
 
 #include <QString>
 #include <vector>
@@ -25,14 +26,14 @@ inline constexpr int kListRowLimit = 100000;
 
 struct ListQuery {
     bool compoundSurname = false;
-    bool twoCharName = true;
+    NameLength length = NameLength::Double;
     int planCount = 50;  // T: how many combinations of zh take part
     int S1 = 0, S2 = 0;  // surname strokes
     int minScore = 60;   // M: combinations must score above it
-    QString sex;         // "男" filters for boys, anything else for girls
+    ChildSex sex = ChildSex::Boy;
     QString E1, E2;      // preferred elements, either may be empty
     QString fixedChar;   // trimmed; used for two-character names only
-    bool fixedAtThird = false;
+    FixedPosition fixedAt = FixedPosition::Second;
     int G1 = 0, G2 = 0;  // the chosen plan's given-name strokes, 0 for any
     ListMode mode = ListMode::List;
     IdiomMatch idiomMatch = IdiomMatch::PreFiltered;
@@ -42,7 +43,7 @@ struct ListQuery {
 
 // T: 50 combinations for two-character names, which multiply the candidates, unless a fixed
 // character pins one of them; 500 otherwise.
-int listPlanCount(bool twoCharName, bool hasFixedChar);
+int listPlanCount(NameLength length, bool hasFixedChar);
 
 // The columns of the statement's rows: the row ids of the stroke combination in zh and of the two
 // given-name characters in word (NULL for a one-character name). A row is those three keys; the

@@ -12,7 +12,7 @@ ListSearchOptions boyWang()
 {
     ListSearchOptions o;
     o.surnameBox = "王";
-    o.sex = "男";
+    o.sex = ChildSex::Boy;
     return o;
 }
 
@@ -115,7 +115,7 @@ TEST(ListSearch, TheMinimumScoreAndThePlanCountFollowTheOptions)
         ListSearchOptions o = boyWang();
         o.minScoreChecked = c.checked;
         o.minScoreText = c.minText;
-        o.twoCharName = c.twoChar;
+        o.length = c.twoChar ? NameLength::Double : NameLength::Single;
         o.fixedChar = c.fixed;
         const auto q = listQueryFor(o, {}, {}, {});
         ASSERT_TRUE(q) << c.why;
@@ -130,7 +130,7 @@ TEST(ListSearch, AFixedCharacterAtTheThirdPlaceEndsEveryName)
     BuiltDbs dbs;
     ListSearchOptions o = boyWang();
     o.fixedChar = " 明 ";
-    o.fixedAtThird = true;
+    o.fixedAt = FixedPosition::Third;
     o.minScoreChecked = false;  // leaving Gudingzi unchecks 只起
     const ListResult r = search(o);
     ASSERT_GT(r.rowCount(), 0);
@@ -142,7 +142,7 @@ TEST(ListSearch, AFixedCharacterOfAnotherElementCancelsThePreferredElements)
     BuiltDbs dbs;
     ListSearchOptions o = boyWang();
     o.fixedChar = "炎";  // 火
-    o.fixedAtThird = true;
+    o.fixedAt = FixedPosition::Third;
     o.minScoreChecked = false;
     const QStringList plain = givenNames(search(o));
     o.matchElements = true;
@@ -181,7 +181,7 @@ TEST(ListSearch, ACompoundSurnameShowsBothOfItsCharacters)
     BuiltDbs dbs;
     ListSearchOptions o = boyWang();
     o.surnameBox = "欧阳";
-    o.twoCharName = false;
+    o.length = NameLength::Single;
     const ListResult r = search(o);
     ASSERT_GT(r.rowCount(), 0);
     EXPECT_EQ(r.cellText(1, ListColumn::Name, 1), "欧阳" + r.givenName(1));

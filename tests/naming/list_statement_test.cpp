@@ -51,10 +51,10 @@ QStringList rowsOf(const ListQuery& q, bool inOrder = false)
     return rows;
 }
 
-ListQuery idiomQuery(bool twoChar, const QString& sex)
+ListQuery idiomQuery(NameLength length, ChildSex sex)
 {
     ListQuery q;
-    q.twoCharName = twoChar;
+    q.length = length;
     q.planCount = 500;
     q.S1 = 4;
     q.sex = sex;
@@ -74,21 +74,21 @@ TEST(ListStatement, TheIdiomSetGivesExactlyTheRowsOfTheLikeCondition)
         ListQuery q;
     };
     std::vector<Case> cases;
-    cases.push_back({"two characters, boy", idiomQuery(true, "男")});
-    cases.push_back({"two characters, girl", idiomQuery(true, "女")});
-    cases.push_back({"one character, boy", idiomQuery(false, "男")});
-    cases.push_back({"one character, girl", idiomQuery(false, "女")});
-    Case elements{"two preferred elements", idiomQuery(true, "男")};
+    cases.push_back({"two characters, boy", idiomQuery(NameLength::Double, ChildSex::Boy)});
+    cases.push_back({"two characters, girl", idiomQuery(NameLength::Double, ChildSex::Girl)});
+    cases.push_back({"one character, boy", idiomQuery(NameLength::Single, ChildSex::Boy)});
+    cases.push_back({"one character, girl", idiomQuery(NameLength::Single, ChildSex::Girl)});
+    Case elements{"two preferred elements", idiomQuery(NameLength::Double, ChildSex::Boy)};
     elements.q.E1 = "火";
     elements.q.E2 = "水";
     cases.push_back(elements);
-    Case fixed{"fixed character and plan strokes", idiomQuery(true, "男")};
+    Case fixed{"fixed character and plan strokes", idiomQuery(NameLength::Double, ChildSex::Boy)};
     fixed.q.fixedChar = "华";
-    fixed.q.fixedAtThird = true;
+    fixed.q.fixedAt = FixedPosition::Third;
     fixed.q.G1 = 8;
     fixed.q.G2 = 14;
     cases.push_back(fixed);
-    Case low{"minimum above every combination but one", idiomQuery(true, "男")};
+    Case low{"minimum above every combination but one", idiomQuery(NameLength::Double, ChildSex::Boy)};
     low.q.minScore = 85;
     cases.push_back(low);
 
@@ -109,7 +109,7 @@ TEST(ListStatement, TheIdiomSetGivesExactlyTheRowsOfTheLikeCondition)
                 EXPECT_TRUE(kIdioms.contains(zi)) << c.why << ' ' << row.toStdString();
     }
     // The cases are not empty by accident: the non-basic-plane character is matched as a whole.
-    EXPECT_EQ(rowsOf(idiomQuery(true, "男")), QStringList({"66华德", "66华𫖯", "75才明", "82力德", "82力𫖯", "88明华"}));
+    EXPECT_EQ(rowsOf(idiomQuery(NameLength::Double, ChildSex::Boy)), QStringList({"66华德", "66华𫖯", "75才明", "82力德", "82力𫖯", "88明华"}));
 }
 
 TEST(ListStatement, ConditionsNarrowTheJoinAsTheirOptionsSay)
@@ -119,7 +119,7 @@ TEST(ListStatement, ConditionsNarrowTheJoinAsTheirOptionsSay)
     ListQuery q;
     q.planCount = 50;
     q.S1 = 4;
-    q.sex = "男";
+    q.sex = ChildSex::Boy;
     q.minScore = 60;  // 60 itself is not above M
     const QStringList all = rowsOf(q);
     EXPECT_FALSE(all.contains("60洋晨"));
@@ -127,12 +127,12 @@ TEST(ListStatement, ConditionsNarrowTheJoinAsTheirOptionsSay)
     EXPECT_FALSE(all.join(',').contains("冈"));  // flagged characters never take part
 
     ListQuery girl = q;
-    girl.sex = "女";
+    girl.sex = ChildSex::Girl;
     for (const QString& row : rowsOf(girl)) EXPECT_FALSE(row.contains("鑫")) << row.toStdString();
 
     ListQuery third = q;
     third.fixedChar = "华";
-    third.fixedAtThird = true;
+    third.fixedAt = FixedPosition::Third;
     EXPECT_EQ(rowsOf(third), QStringList({"88明华"}));
 
     ListQuery one = q;
