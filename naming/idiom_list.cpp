@@ -30,6 +30,16 @@ QStringList distinctCharacters(const QString& text)
     return characters;
 }
 
+QString idiomToolTip(const QString& givenName, const QStringList& lines)
+{
+    QStringList tip;
+    for (const QString& zi : distinctCharacters(givenName)) {
+        const QStringList idioms = idiomsContaining(zi, 3, lines);
+        if (!idioms.isEmpty()) tip << zi + u'：' + idioms.join(u'、');
+    }
+    return tip.join(u'\n');
+}
+
 QStringList idiomsContaining(const QString& zi, int most, const QStringList& lines)
 {
     QStringList found;

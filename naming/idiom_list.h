@@ -19,3 +19,7 @@ QStringList distinctCharacters(const QString& text);
 
 // Up to `most` idioms of lines that contain zi, in list order.
 QStringList idiomsContaining(const QString& zi, int most, const QStringList& lines = idiomLines());
+
+// Where the meaning of an idiom-mode name comes from: one line per given-name character with up to
+// three idioms of the list that contain it, such as "明：明明白白、光明正大、聪明才智".
+QString idiomToolTip(const QString& givenName, const QStringList& lines = idiomLines());

@@ -43,6 +43,9 @@ TEST(IdiomList, ToolTipIdiomsAreTheFirstThatContainTheCharacterInListOrder)
     const QStringList lines = {"年富力强", "才德兼备", "齐心协力", "力争上游", "同心协力"};
     EXPECT_EQ(idiomsContaining("力", 3, lines), QStringList({"年富力强", "齐心协力", "力争上游"}));
     EXPECT_EQ(idiomsContaining("鑫", 3, lines), QStringList());
+    EXPECT_EQ(idiomToolTip("力才", lines), "力：年富力强、齐心协力、力争上游\n才：才德兼备");
+    EXPECT_EQ(idiomToolTip("力力", lines), "力：年富力强、齐心协力、力争上游");  // a character once
+    EXPECT_EQ(idiomToolTip("鑫", lines), "");
     // Every character a name can take from the list is found by the tool tip too.
     for (const QString& zi : distinctCharacters(idiomText())) {
         if (zi == "\n") continue;
