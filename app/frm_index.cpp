@@ -2,6 +2,8 @@
 
 #include "app/drag_strip.h"
 #include "app/exit_sequence.h"
+#include "app/naming/name_list_pair.h"
+#include "app/naming/naming_page.h"
 #include "app/skin.h"
 #include "data/db_files.h"
 
@@ -35,16 +37,21 @@ TFrmIndex::TFrmIndex(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Framele
 
     buildToolbar();
     buildPages();
-    setUpResultGrid();
 
-    for (QTabWidget* pages : {RzPageControl1, RzPageControl2, RzPageControl3, RzPageControl4}) pages->setCurrentIndex(0);
+    for (QTabWidget* pages : {RzPageControl1, static_cast<QTabWidget*>(namingPage->RzPageControl2), RzPageControl3,
+                              RzPageControl4})
+        pages->setCurrentIndex(0);
     naming_.ListPageSize = NamingState::kListPageSize;
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
 
-TFrmIndex::~TFrmIndex() = default;
+TFrmIndex::~TFrmIndex()
+{
+    // The naming page stops its worker on the naming state, which goes before the child widgets do.
+    delete namingPage;
+}
 
 void TFrmIndex::buildToolbar()
 {

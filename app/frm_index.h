@@ -13,10 +13,10 @@
 #include <memory>
 
 class DragStrip;
+class NamingPage;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
-class QTableWidget;
 class QToolButton;
 
 class TFrmIndex : public QWidget {
@@ -41,12 +41,13 @@ public:
     QTabWidget* RzPageControl1;
     QWidget *TabSheet1, *TabSheet3, *TabSheet2, *TabSheet4, *TabSheet5, *TabSheet6, *TabSheet8, *TabSheet9,
         *TabSheet10;
-    QTabWidget *RzPageControl2, *RzPageControl3, *RzPageControl4;
-    QTableWidget* RzStringGrid1;
-    QPushButton* RzBitBtn4;  // "关闭软件"
+    QTabWidget *RzPageControl3, *RzPageControl4;
     QPlainTextEdit* RzMemo3;
 
-    BirthRow birthRow1, birthRow3, birthRow2, birthRow5, birthRow6;
+    // TabSheet1, the baby-naming page, with its options, searches and result lists.
+    NamingPage* namingPage;
+
+    BirthRow birthRow3, birthRow2, birthRow5, birthRow6;
 
     // TabSheet2, the bazi analysis: the report is assembled in the hidden REbazi and copied into
     // Memo1 only when complete, so Memo1 shows a whole report or keeps the one it had.
@@ -86,13 +87,11 @@ protected:
 private:
     void buildToolbar();
     void buildPages();
-    void buildNamingPage();
     void buildNameAnalysisPage();
     void buildBaziPage();
     void buildNicknamePage();
     void buildPoemPage();
     void buildAboutPage();
-    void setUpResultGrid();
     void exitCleanup();
 
     QPixmap background_;

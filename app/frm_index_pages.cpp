@@ -3,15 +3,14 @@
 #include "frm_index.h"
 
 #include "app/app_font.h"
+#include "app/naming/naming_page.h"
 #include "app/skin.h"
 
 #include <QBoxLayout>
-#include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTableWidget>
 
 namespace {
 
@@ -75,7 +74,9 @@ void TFrmIndex::buildPages()
     RzPageControl1->tabBar()->hide();
     RzPageControl1->setDocumentMode(true);
 
-    TabSheet1 = addPage(RzPageControl1, "TabSheet1", QStringLiteral("宝宝取名"));
+    TabSheet1 = namingPage = new NamingPage(naming_, RzPageControl1);
+    RzPageControl1->addTab(namingPage, QStringLiteral("宝宝取名"));
+    connect(namingPage->RzBitBtn4, &QPushButton::clicked, this, &TFrmIndex::RzBitBtn4Click);
     TabSheet3 = addPage(RzPageControl1, "TabSheet3", QStringLiteral("姓名分析"));
     TabSheet2 = addPage(RzPageControl1, "TabSheet2", QStringLiteral("八字分析"));
     TabSheet4 = addPage(RzPageControl1, "TabSheet4", QStringLiteral("英文名字"));
@@ -85,48 +86,11 @@ void TFrmIndex::buildPages()
     TabSheet9 = addPage(RzPageControl1, "TabSheet9", QStringLiteral("民俗工具"));
     TabSheet10 = addPage(RzPageControl1, "TabSheet10", QStringLiteral("起名知识"));
 
-    buildNamingPage();
     buildNameAnalysisPage();
     buildBaziPage();
     buildNicknamePage();
     buildPoemPage();
     buildAboutPage();
-}
-
-void TFrmIndex::buildNamingPage()
-{
-    auto* page = new QVBoxLayout(TabSheet1);
-    auto* bar = topBar(page);
-    birthRow1 = addBirthRow(TabSheet1, bar,
-                            {QStringLiteral("Xing"), QString(), QStringLiteral("CBsex"), QStringLiteral("ComDate"),
-                             QStringLiteral("SYear"), QStringLiteral("SMonth"), QStringLiteral("Sday"),
-                             QStringLiteral("Shour"), QStringLiteral("CBFen")});
-    bar->addStretch();
-    RzBitBtn4 = new QPushButton(QStringLiteral("关闭软件"), TabSheet1);
-    RzBitBtn4->setObjectName(QStringLiteral("RzBitBtn4"));
-    connect(RzBitBtn4, &QPushButton::clicked, this, &TFrmIndex::RzBitBtn4Click);
-    bar->addWidget(RzBitBtn4);
-
-    RzPageControl2 = addInnerPages(TabSheet1, "RzPageControl2", {QStringLiteral("高分名字"), QStringLiteral("已选名字")});
-    page->addWidget(RzPageControl2);
-    RzStringGrid1 = new QTableWidget(TabSheet1);
-    RzStringGrid1->setObjectName(QStringLiteral("RzStringGrid1"));
-    page->addWidget(RzStringGrid1);
-}
-
-void TFrmIndex::setUpResultGrid()
-{
-    const QStringList headings = {QStringLiteral("编号"), QStringLiteral("名称"), QStringLiteral("繁体字"),
-                                  QStringLiteral("拼音"), QStringLiteral("五行"), QStringLiteral("笔画"),
-                                  QStringLiteral("五格"), QStringLiteral("三才"), QStringLiteral("分数")};
-    const int widths[] = {36, 61, 61, 130, 58, 73, 90, 56, 30};
-    // The heading row is the grid's header; below it one page of data rows.
-    RzStringGrid1->setColumnCount(int(headings.size()));
-    RzStringGrid1->setRowCount(naming_.ListPageSize);
-    RzStringGrid1->setHorizontalHeaderLabels(headings);
-    RzStringGrid1->verticalHeader()->hide();  // no fixed column
-    for (int c = 0; c < int(headings.size()); ++c) RzStringGrid1->setColumnWidth(c, widths[c]);
-    RzStringGrid1->hide();
 }
 
 void TFrmIndex::buildNameAnalysisPage()

@@ -19,6 +19,7 @@ QStringList hourItems();
 // The number after the blank of an hour item ("巳 10" gives 10); -1 when there is none.
 int hourNumberOf(const QString& hourItem);
 
-// "1900" … "2019" for the year boxes of the main window's pages.
-QStringList yearItems(int first = 1900, int last = 2019);
+// "1900" … "2100" for the year boxes of the main window's pages: the whole range of the calendar, so
+// that a child born this year or next can be entered.
+QStringList yearItems(int first = 1900, int last = 2100);
 QStringList numberItems(int first, int last, bool twoDigits = false);

@@ -1,5 +1,7 @@
 #include "app/drag_strip.h"
 #include "app/frm_index.h"
+#include "app/naming/name_list_pair.h"
+#include "app/naming/naming_page.h"
 #include "tests/app/notice_recorder.h"
 #include "data/text_file.h"
 #include "tests/support/fixture_db.h"
@@ -56,7 +58,8 @@ TEST_F(MainWindowFixture, StartsBorderlessOnTheNamingPageWithoutAnyKnowledgeFile
     EXPECT_EQ(window.size(), QSize(799, 590));
     EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_FALSE(window.RzPageControl1->tabBar()->isVisible());
-    for (QTabWidget* inner : {window.RzPageControl2, window.RzPageControl3, window.RzPageControl4})
+    for (QTabWidget* inner : {static_cast<QTabWidget*>(window.namingPage->RzPageControl2), window.RzPageControl3,
+                               window.RzPageControl4})
         EXPECT_EQ(inner->currentIndex(), 0) << inner->objectName().toStdString();
     EXPECT_EQ(window.namingState().ListPageSize, 500);
     EXPECT_FALSE(window.namingState().searching);
@@ -97,7 +100,7 @@ TEST_F(MainWindowFixture, CloseSoftwareDeletesOnlyVelmoraAndDreamLocks)
 {
     touchLockFiles();
     window.namingState().searching = true;  // a running search does not hold the exit up
-    QTest::mouseClick(window.RzBitBtn4, Qt::LeftButton);
+    QTest::mouseClick(window.namingPage->RzBitBtn4, Qt::LeftButton);
     EXPECT_TRUE(ended);
     EXPECT_EQ(remainingLockFiles(), (QStringList{"KelBirth.ldb", "KelFile.ldb", "Tgcode.ldb"}));
 }
@@ -135,9 +138,9 @@ TEST_F(MainWindowFixture, DraggingTheTopStripMovesTheWindowAndTheBackgroundDoesN
 TEST_F(MainWindowFixture, BirthRowsOfferTheirItemsAndDefaults)
 {
     const struct { const char* name; const char* current; int count; const char* last; } cases[] = {
-        {"CBsex", "男", 2, "女"},    {"ComDate3", "公历", 2, "农历"}, {"SYear2", "1980", 120, "2019"},
+        {"CBsex", "男", 2, "女"},    {"ComDate3", "公历", 2, "农历"}, {"SYear2", "1980", 201, "2100"},
         {"SMonth", "1", 12, "12"},   {"Xday", "1", 31, "31"},       {"Shour5", "子 0", 24, "子 23"},
-        {"CBFen3", "0", 60, "59"},   {"Xyear", "1980", 120, "2019"}, {"CBDate5", "公历", 2, "农历"},
+        {"CBFen3", "0", 60, "59"},   {"Xyear", "1980", 201, "2100"}, {"CBDate5", "公历", 2, "农历"},
     };
     for (const auto& c : cases) {
         auto* box = window.findChild<QComboBox*>(c.name);
@@ -158,7 +161,7 @@ TEST_F(MainWindowFixture, ResultGridHasItsHeadingsWidthsAndOnePageOfRows)
 {
     const QStringList headings = {"编号", "名称", "繁体字", "拼音", "五行", "笔画", "五格", "三才", "分数"};
     const int widths[] = {36, 61, 61, 130, 58, 73, 90, 56, 30};
-    QTableWidget* grid = window.RzStringGrid1;
+    QTableWidget* grid = window.namingPage->RzStringGrid1;
     ASSERT_EQ(grid->columnCount(), 9);
     for (int c = 0; c < 9; ++c) {
         EXPECT_EQ(grid->horizontalHeaderItem(c)->text(), headings[c]);

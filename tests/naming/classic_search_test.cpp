@@ -157,9 +157,11 @@ TEST_F(ClassicSearchFixture, AnUnreadablePlanOrAMissingFileEndsSilently)
 TEST(ClassicSearchBuilt, ClearingTheStopFlagEndsTheSearchAfterThePassOfNine)
 {
     BuiltDbs dbs;
+    StrokePlanOptions wang;
+    wang.surname = "王";
     ClassicSearchOptions o;
     o.surname = "王";
-    o.planChoice = StrokePlanItems({"王"}).at(1);
+    o.planChoice = StrokePlanItems(wang).at(1);
     std::atomic_bool searching{true};
     QStringList lines;
     EXPECT_EQ(RunClassicSearch(o, searching, [&](const QString& line) { lines << line; searching = false; }),
@@ -168,7 +170,7 @@ TEST(ClassicSearchBuilt, ClearingTheStopFlagEndsTheSearchAfterThePassOfNine)
 
     std::atomic_bool stopped{false};
     o.planChoice = kAutomaticPlan;
-    o.plans = StrokePlanItems({"王"}).mid(1);
+    o.plans = StrokePlanItems(wang).mid(1);
     EXPECT_EQ(RunClassicSearch(o, stopped, [](const QString&) { FAIL() << "a stopped search gives no line"; }),
               SearchEnd::Stopped);
 }

@@ -1,0 +1,416 @@
+#include "naming_page.h"
+
+#include "app/app_font.h"
+#include "app/naming/name_list_model.h"
+#include "app/naming/name_list_pair.h"
+#include "app/naming/tmythread.h"
+#include "app/notice.h"
+#include "calendar/missing_elements.h"
+#include "naming/name_placement.h"
+#include "naming/preferred_elements.h"
+#include "naming/stroke_plans.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTimer>
+
+namespace {
+
+constexpr int kDefaultMinimumScore = 70;
+constexpr int kRepairedPickScore = 95;  // what a pick score that is no number becomes
+constexpr int kStopButtonPauseMs = 2000;
+
+// The small captioned panel that heads a row of options.
+QHBoxLayout* optionRow(QWidget* parent, QVBoxLayout* page, const QString& caption)
+{
+    auto* row = new QHBoxLayout;
+    row->setSpacing(4);
+    auto* head = new QLabel(caption, parent);
+    head->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    head->setFixedWidth(60);
+    head->setAlignment(Qt::AlignCenter);
+    row->addWidget(head);
+    page->addLayout(row);
+    return row;
+}
+
+QLineEdit* scoreBox(QWidget* parent, const char* name, const QString& text)
+{
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setMaxLength(2);
+    box->setFixedWidth(28);
+    return box;
+}
+
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, bool checked)
+{
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setChecked(checked);
+    return box;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+// A box's trimmed text, when it is a whole number.
+std::optional<int> numberIn(const QLineEdit* box)
+{
+    bool ok = false;
+    const int n = box->text().trimmed().toInt(&ok);
+    return ok ? std::optional<int>(n) : std::nullopt;
+}
+
+// Non-numeric text becomes the repair value; empty text stays empty.
+void repairNumber(QLineEdit* box, int repaired)
+{
+    if (!box->text().trimmed().isEmpty() && !numberIn(box)) box->setText(QString::number(repaired));
+}
+
+}  // namespace
+
+NamingPage::NamingPage(NamingState& state, QWidget* parent) : QWidget(parent), state_(state)
+{
+    setObjectName(QStringLiteral("TabSheet1"));
+    buildOptions();
+    buildResults();
+    setUpResultGrid();
+}
+
+NamingPage::~NamingPage()
+{
+    state_.searching = false;  // the worker stops before its next row; its destructor waits for that
+}
+
+void NamingPage::buildOptions()
+{
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(2, 2, 2, 2);
+    page->setSpacing(3);
+
+    auto* basics = optionRow(this, page, QStringLiteral("基本信息"));
+    birthRow = addBirthRow(this, basics,
+                           {QStringLiteral("Xing"), QString(), QStringLiteral("CBsex"), QStringLiteral("ComDate"),
+                            QStringLiteral("SYear"), QStringLiteral("SMonth"), QStringLiteral("Sday"),
+                            QStringLiteral("Shour"), QStringLiteral("CBFen")});
+    basics->addStretch();
+    Xing = birthRow.surname;
+    CBsex = birthRow.sex;
+    ComDate = birthRow.calendarKind;
+    SYear = birthRow.year;
+    SMonth = birthRow.month;
+    Sday = birthRow.day;
+    Shour = birthRow.hour;
+    CBFen = birthRow.minute;
+
+    auto* plans = optionRow(this, page, QStringLiteral("优选方案"));
+    plans->addWidget(new QLabel(QStringLiteral("字数"), this));
+    CBXingshi = new QComboBox(this);
+    CBXingshi->setObjectName(QStringLiteral("CBXingshi"));
+    CBXingshi->addItems({QStringLiteral("双字名"), QStringLiteral("单字名")});
+    plans->addWidget(CBXingshi);
+    CBCode = new QComboBox(this);
+    CBCode->setObjectName(QStringLiteral("CBCode"));
+    CBCode->addItem(kAutomaticPlan);
+    CBCode->setCurrentIndex(-1);  // nothing chosen until the first plan list is built
+    CBCode->setMinimumWidth(130);
+    CBCode->setMaxVisibleItems(20);
+    plans->addWidget(CBCode);
+    plans->addWidget(new QLabel(QStringLiteral("固定为"), this));
+    Gudingzi = new QLineEdit(this);
+    Gudingzi->setObjectName(QStringLiteral("Gudingzi"));
+    Gudingzi->setMaxLength(1);
+    Gudingzi->setFixedWidth(28);
+    plans->addWidget(Gudingzi);
+    CBdijizi = new QComboBox(this);
+    CBdijizi->setObjectName(QStringLiteral("CBdijizi"));
+    CBdijizi->addItems({QStringLiteral("第二字"), QStringLiteral("第三字")});
+    plans->addWidget(CBdijizi);
+    CBwuxing = checkBox(this, "CBwuxing", QStringLiteral("自动根据八字五行匹配取名"), false);
+    plans->addWidget(CBwuxing);
+    plans->addStretch();
+
+    auto* scores = optionRow(this, page, QStringLiteral("设定分数"));
+    CBFeeXX = checkBox(this, "CBFeeXX", QStringLiteral("只起"), true);
+    ZuidiFee = scoreBox(this, "ZuidiFee", QString::number(kDefaultMinimumScore));
+    CBInitFee = checkBox(this, "CBInitFee", QStringLiteral("自动挑选"), true);
+    Sorcss = scoreBox(this, "Sorcss", QStringLiteral("75"));
+    for (QWidget* w : {static_cast<QWidget*>(CBFeeXX), static_cast<QWidget*>(ZuidiFee),
+                       static_cast<QWidget*>(new QLabel(QStringLiteral("分以上名字"), this)),
+                       static_cast<QWidget*>(CBInitFee), static_cast<QWidget*>(Sorcss),
+                       static_cast<QWidget*>(new QLabel(QStringLiteral("分以上名字"), this))})
+        scores->addWidget(w);
+    hintLabel = new QLabel(QStringLiteral("提示：双击高分名字列表查看详细分析"), this);
+    hintLabel->setStyleSheet(QStringLiteral("color: #a00000;"));
+    scores->addSpacing(12);
+    scores->addWidget(hintLabel);
+    scores->addStretch();
+
+    auto* modes = optionRow(this, page, QStringLiteral("起名方式"));
+    RzRadioButton6 = new QRadioButton(QStringLiteral("经典模式高分起名"), this);
+    RzRadioButton6->setObjectName(QStringLiteral("RzRadioButton6"));
+    RzRadioButton6->setChecked(true);
+    RzRadioButton7 = new QRadioButton(QStringLiteral("列表模式详细起名"), this);
+    RzRadioButton7->setObjectName(QStringLiteral("RzRadioButton7"));
+    RzRadioButton9 = new QRadioButton(QStringLiteral("成语模式寓意起名"), this);
+    RzRadioButton9->setObjectName(QStringLiteral("RzRadioButton9"));
+    RzBitBtn5 = button(this, "RzBitBtn5", QStringLiteral("马上起名"));
+    RzBitBtn2 = button(this, "RzBitBtn2", QStringLiteral("停止起名"));
+    RzBitBtn4 = button(this, "RzBitBtn4", QStringLiteral("关闭软件"));
+    for (QWidget* w : {static_cast<QWidget*>(RzRadioButton6), static_cast<QWidget*>(RzRadioButton7),
+                       static_cast<QWidget*>(RzRadioButton9)})
+        modes->addWidget(w);
+    modes->addStretch();
+    for (QPushButton* b : {RzBitBtn5, RzBitBtn2, RzBitBtn4}) modes->addWidget(b);
+
+    connect(Xing, &QLineEdit::editingFinished, this, &NamingPage::XingExit);
+    connect(CBXingshi, &QComboBox::currentIndexChanged, this, &NamingPage::CBXingshiChange);
+    connect(CBdijizi, &QComboBox::currentIndexChanged, this, &NamingPage::CBdijiziChange);
+    connect(CBsex, &QComboBox::currentIndexChanged, this, &NamingPage::CBsexChange);
+    connect(CBFeeXX, &QCheckBox::toggled, this, &NamingPage::CBFeeXXClick);
+    connect(Gudingzi, &QLineEdit::editingFinished, this, &NamingPage::GudingziExit);
+    connect(ZuidiFee, &QLineEdit::editingFinished, this, &NamingPage::ZuidiFeeExit);
+    connect(Sorcss, &QLineEdit::editingFinished, this, &NamingPage::SorcssExit);
+    connect(RzBitBtn5, &QPushButton::clicked, this, &NamingPage::RzBitBtn5Click);
+    connect(RzBitBtn2, &QPushButton::clicked, this, &NamingPage::RzBitBtn2Click);
+}
+
+void NamingPage::buildResults()
+{
+    auto* results = new QHBoxLayout;
+    results->setSpacing(4);
+    static_cast<QVBoxLayout*>(layout())->addLayout(results, 1);
+
+    MemoSuccess = new QPlainTextEdit(this);
+    MemoSuccess->setObjectName(QStringLiteral("MemoSuccess"));
+    MemoSuccess->setReadOnly(true);
+    // A Chinese character two blanks wide, so the 16-byte cells line up; one pixel smaller than the
+    // reports, so that six cells fit beside the lists.
+    QFont cells = reportFont();
+    cells.setPixelSize(11);
+    MemoSuccess->setFont(cells);
+    MemoSuccess->setLineWrapMode(QPlainTextEdit::NoWrap);
+    MemoSuccess->setUndoRedoEnabled(false);
+    results->addWidget(MemoSuccess, 1);
+    RzStringGrid1 = new QTableWidget(this);
+    RzStringGrid1->setObjectName(QStringLiteral("RzStringGrid1"));
+    results->addWidget(RzStringGrid1, 1);
+    connect(RzStringGrid1, &QTableWidget::cellDoubleClicked, this, &NamingPage::RzStringGrid1DblClick);
+
+    RzPageControl2 = new NameListPair({QStringLiteral("RzPageControl2"), QStringLiteral("高分名字"),
+                                       QStringLiteral("ListBox1"), QStringLiteral("已选名字"), QStringLiteral("ListBox2"),
+                                       {QStringLiteral("BtnFuzhi"), QStringLiteral("复制高分")},
+                                       {QStringLiteral("RzBitBtn24"), QStringLiteral("添加到已选")},
+                                       {QStringLiteral("RzBitBtn29"), QStringLiteral("复制已选")},
+                                       {QStringLiteral("RzBitBtn30"), QStringLiteral("清空已选")}},
+                                      [this] { return NameAnalysisInputs{Xing->text(), readBirthInfo(birthRow)}; },
+                                      this);
+    RzPageControl2->setFixedWidth(185);  // the all-names pane keeps room for its six 16-byte cells
+    results->addWidget(RzPageControl2);
+    ListBox1 = RzPageControl2->resultList;
+    ListBox2 = RzPageControl2->chosenList;
+    BtnFuzhi = RzPageControl2->copyResultsButton;
+    RzBitBtn24 = RzPageControl2->addToChosenButton;
+    RzBitBtn29 = RzPageControl2->copyChosenButton;
+    RzBitBtn30 = RzPageControl2->clearChosenButton;
+}
+
+void NamingPage::setUpResultGrid()
+{
+    const QStringList headings = {QStringLiteral("编号"), QStringLiteral("名称"), QStringLiteral("繁体字"),
+                                  QStringLiteral("拼音"), QStringLiteral("五行"), QStringLiteral("笔画"),
+                                  QStringLiteral("五格"), QStringLiteral("三才"), QStringLiteral("分数")};
+    const int widths[] = {36, 61, 61, 130, 58, 73, 90, 56, 30};
+    // The heading row is the grid's header; below it one page of data rows.
+    RzStringGrid1->setColumnCount(int(headings.size()));
+    RzStringGrid1->setRowCount(state_.ListPageSize);
+    RzStringGrid1->setHorizontalHeaderLabels(headings);
+    RzStringGrid1->verticalHeader()->hide();  // no fixed column
+    for (int c = 0; c < int(headings.size()); ++c) RzStringGrid1->setColumnWidth(c, widths[c]);
+    RzStringGrid1->hide();
+}
+
+// --- Options and stroke plans ---
+
+void NamingPage::FillStrokePlans()
+{
+    StrokePlanOptions o;
+    o.surname = Xing->text();
+    o.length = CBXingshi->currentIndex() == 1 ? NameLength::Single : NameLength::Double;
+    o.fixedChar = Gudingzi->text();
+    o.fixedAt = CBdijizi->currentIndex() == 1 ? FixedPosition::Third : FixedPosition::Second;
+    o.minimumScore = CBFeeXX->isChecked() ? numberIn(ZuidiFee) : std::nullopt;
+    runAction(this, [&] {  // reported failure: the engine's text in a message box, the list as it was
+        const QStringList items = StrokePlanItems(o);
+        CBCode->clear();
+        CBCode->addItems(items);
+        CBCode->setCurrentIndex(0);
+    });
+}
+
+void NamingPage::XingExit()
+{
+    if (!Xing->text().trimmed().isEmpty()) FillStrokePlans();
+}
+
+void NamingPage::CBXingshiChange()
+{
+    const bool single = CBXingshi->currentIndex() == 1;
+    CBdijizi->setEnabled(!single);
+    if (single) Gudingzi->clear();
+    XingExit();
+}
+
+void NamingPage::CBdijiziChange() { XingExit(); }
+void NamingPage::CBsexChange() { XingExit(); }
+void NamingPage::CBFeeXXClick() { XingExit(); }
+
+void NamingPage::GudingziExit()
+{
+    XingExit();
+    // A fixed character leaves few combinations: no minimum score (unchecking rebuilds once more).
+    if (!Gudingzi->text().trimmed().isEmpty()) CBFeeXX->setChecked(false);
+}
+
+void NamingPage::ZuidiFeeExit()
+{
+    repairNumber(ZuidiFee, kDefaultMinimumScore);
+    XingExit();
+}
+
+void NamingPage::SorcssExit()
+{
+    repairNumber(Sorcss, kRepairedPickScore);
+}
+
+// --- The search ---
+
+bool NamingPage::searchRunning() const
+{
+    return classicActive_;
+}
+
+std::optional<ClassicSearchOptions> NamingPage::classicOptions()
+{
+    ClassicSearchOptions o;
+    o.surname = Xing->text().trimmed();
+    if (o.surname.isEmpty()) {
+        showNotice(this, QStringLiteral("姓不能为空!"));
+        return std::nullopt;
+    }
+    o.sex = CBsex->currentIndex() == 1 ? ChildSex::Girl : ChildSex::Boy;
+    o.length = CBXingshi->currentIndex() == 1 ? NameLength::Single : NameLength::Double;
+    o.fixedChar = Gudingzi->text().trimmed();
+    o.fixedAt = CBdijizi->currentIndex() == 1 ? FixedPosition::Third : FixedPosition::Second;
+    o.planChoice = CBCode->currentText().trimmed();
+    for (int i = 1; i < CBCode->count(); ++i) o.plans << CBCode->itemText(i);
+
+    if (CBwuxing->isChecked()) {
+        // The child's own chart decides, from this page's birth row.
+        const auto missing = ComputeMissingElements(readBirthInfo(birthRow));
+        if (!missing) {
+            showNotice(this, missing.error());
+            return std::nullopt;
+        }
+        const PreferredElements preferred = narrowPreferredElements(*missing, splitSurname(o.surname));
+        state_.missingElements = preferred.remaining;
+        o.element1 = preferred.first;
+        o.element2 = preferred.second;
+    }
+    return o;
+}
+
+void NamingPage::RzBitBtn5Click()
+{
+    if (RzRadioButton7->isChecked()) {
+        runListMode();
+        return;
+    }
+    if (RzRadioButton9->isChecked()) {
+        runIdiomMode();
+        return;
+    }
+    const auto options = classicOptions();
+    if (!options) return;
+    if (searchRunning()) {
+        // The running search stops before its next row; the new one starts when it has ended, and
+        // the window goes on answering meanwhile.
+        pendingStart_ = *options;
+        state_.searching = false;
+        return;
+    }
+    startClassic(*options);
+}
+
+void NamingPage::startClassic(const ClassicSearchOptions& options)
+{
+    state_.searching = true;
+    MemoSuccess->clear();
+    RzPageControl2->results().clear();
+    takePartialRow(state_);
+    classicActive_ = true;
+    worker_ = std::make_unique<TMythread>(options, state_.searching);
+    connect(worker_.get(), &TMythread::linesReady, this, &NamingPage::PlaceNameLines);
+    connect(worker_.get(), &QThread::finished, this, &NamingPage::classicEnded);
+    worker_->start();
+}
+
+void NamingPage::classicEnded()
+{
+    if (const QString lastRow = takePartialRow(state_); !lastRow.isEmpty()) MemoSuccess->appendPlainText(lastRow);
+    classicActive_ = false;
+    emit searchEnded();
+    if (pendingStart_) {
+        const ClassicSearchOptions next = *pendingStart_;
+        pendingStart_.reset();
+        startClassic(next);
+    }
+}
+
+std::optional<int> NamingPage::pickScore() const
+{
+    return CBInitFee->isChecked() ? numberIn(Sorcss) : std::nullopt;
+}
+
+void NamingPage::PlaceNameLines(const QStringList& lines)
+{
+    const std::optional<int> pick = pickScore();
+    QStringList picked, rows;
+    for (const QString& line : lines) {
+        const Placement p = PlaceNameLine(line, pick, state_);
+        if (p.picked) picked << p.line;
+        if (!p.completedRow.isEmpty()) rows << p.completedRow;
+    }
+    RzPageControl2->results().append(picked);
+    if (!rows.isEmpty()) MemoSuccess->appendPlainText(rows.join(u'\n'));
+}
+
+void NamingPage::RzBitBtn2Click()
+{
+    if (RzBitBtn2->text() != QStringLiteral("停止起名")) {
+        showNextListPage();
+        return;
+    }
+    RzBitBtn2->setEnabled(false);
+    state_.searching = false;
+    QTimer::singleShot(kStopButtonPauseMs, RzBitBtn2, [button = RzBitBtn2] { button->setEnabled(true); });
+}
+
+void NamingPage::RzStringGrid1DblClick()
+{
+    const QTableWidgetItem* cell = RzStringGrid1->item(RzStringGrid1->currentRow(), 1);
+    if (cell) RzPageControl2->openAnalysisOfName(cell->text().trimmed());
+}

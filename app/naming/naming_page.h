@@ -1,0 +1,99 @@
+// TabSheet1, the baby-naming page: the options of the three naming modes, the stroke plans, the
+// classic search on its worker thread, the all-names pane and the pair of result lists. The page
+// reads its controls and calls the plain functions of naming/; the lines of a running search arrive
+// in batches from TMythread and are placed here, on the user-interface thread.
+#pragma once
+
+#include "app/birth_row.h"
+#include "naming/classic_search.h"
+#include "naming/naming_state.h"
+
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+class NameListPair;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTableWidget;
+class TMythread;
+
+class NamingPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit NamingPage(NamingState& state, QWidget* parent = nullptr);
+    ~NamingPage() override;
+
+    // "基本信息": the surname and the birth-input row.
+    BirthRow birthRow;
+    QLineEdit* Xing;
+    QComboBox *CBsex, *ComDate, *SYear, *SMonth, *Sday, *Shour, *CBFen;
+    // "优选方案"
+    QComboBox *CBXingshi, *CBCode, *CBdijizi;
+    QLineEdit* Gudingzi;
+    QCheckBox* CBwuxing;
+    // "设定分数"
+    QCheckBox* CBFeeXX;
+    QLineEdit* ZuidiFee;
+    QCheckBox* CBInitFee;
+    QLineEdit* Sorcss;
+    QLabel* hintLabel;
+    // "起名方式"
+    QRadioButton *RzRadioButton6, *RzRadioButton7, *RzRadioButton9;
+    QPushButton *RzBitBtn5, *RzBitBtn2, *RzBitBtn4;
+    // The result area: all names (or the list-mode grid) on the left, the lists on the right.
+    QPlainTextEdit* MemoSuccess;
+    QTableWidget* RzStringGrid1;
+    NameListPair* RzPageControl2;
+    QListView *ListBox1, *ListBox2;
+    QPushButton *BtnFuzhi, *RzBitBtn24, *RzBitBtn29, *RzBitBtn30;
+
+    // The running or last classic worker; none before the first start.
+    TMythread* worker() const { return worker_.get(); }
+    bool searchRunning() const;
+
+signals:
+    void searchEnded();  // the lines of a classic search are all placed
+
+public slots:
+    void XingExit();
+    void CBXingshiChange();
+    void CBdijiziChange();
+    void CBsexChange();
+    void CBFeeXXClick();
+    void GudingziExit();
+    void ZuidiFeeExit();
+    void SorcssExit();
+    void RzBitBtn5Click();  // "马上起名"
+    void RzBitBtn2Click();  // "停止起名"
+    void RzStringGrid1DblClick();
+
+    void FillStrokePlans();
+    // Places one batch of name lines of the running search.
+    void PlaceNameLines(const QStringList& lines);
+
+private:
+    void buildOptions();
+    void buildResults();
+    void setUpResultGrid();
+    std::optional<ClassicSearchOptions> classicOptions();
+    void startClassic(const ClassicSearchOptions& options);
+    void classicEnded();
+    std::optional<int> pickScore() const;
+    // The list and idiom modes: the start, and "继续显示" for their next page of results.
+    void runListMode();
+    void runIdiomMode();
+    void showNextListPage();
+
+    NamingState& state_;
+    std::unique_ptr<TMythread> worker_;
+    std::optional<ClassicSearchOptions> pendingStart_;  // a start waiting for the running search to end
+    bool classicActive_ = false;  // from the start until the worker's last line is placed
+};
