@@ -27,6 +27,7 @@ namespace {
 constexpr int kDefaultMinimumScore = 70;
 constexpr int kRepairedPickScore = 95;  // what a pick score that is no number becomes
 constexpr int kStopButtonPauseMs = 2000;
+constexpr int kLinesPerSlice = 1500;  // about 10 ms of placing and painting
 
 // The small captioned panel that heads a row of options.
 QHBoxLayout* optionRow(QWidget* parent, QVBoxLayout* page, const QString& caption)
@@ -85,6 +86,9 @@ void repairNumber(QLineEdit* box, int repaired)
 NamingPage::NamingPage(NamingState& state, QWidget* parent) : QWidget(parent), state_(state)
 {
     setObjectName(QStringLiteral("TabSheet1"));
+    placeTimer_ = new QTimer(this);
+    placeTimer_->setInterval(0);
+    connect(placeTimer_, &QTimer::timeout, this, &NamingPage::placeQueuedLines);
     buildOptions();
     buildResults();
     setUpResultGrid();
@@ -352,7 +356,7 @@ void NamingPage::RzBitBtn5Click()
         // The running search stops before its next row; the new one starts when it has ended, and
         // the window goes on answering meanwhile.
         pendingStart_ = *options;
-        state_.searching = false;
+        stopClassic();
         return;
     }
     startClassic(*options);
@@ -366,13 +370,47 @@ void NamingPage::startClassic(const ClassicSearchOptions& options)
     takePartialRow(state_);
     listResult_.reset();
     classicActive_ = true;
+    workerEnded_ = false;
     worker_ = std::make_unique<TMythread>(options, state_.searching);
-    connect(worker_.get(), &TMythread::linesReady, this, &NamingPage::PlaceNameLines);
-    connect(worker_.get(), &QThread::finished, this, &NamingPage::classicEnded);
-    worker_->start();
+    connect(worker_.get(), &TMythread::linesReady, this, &NamingPage::queueLines);
+    connect(worker_.get(), &QThread::finished, this, &NamingPage::workerEnded);
+    worker_->start(QThread::LowPriority);  // clicks and painting come first
 }
 
-void NamingPage::classicEnded()
+void NamingPage::stopClassic()
+{
+    state_.searching = false;  // the worker ends before its next row
+    queued_.clear();
+    queuedAt_ = 0;
+    placeTimer_->stop();
+}
+
+void NamingPage::queueLines(const QStringList& lines)
+{
+    if (!state_.searching) return;  // sent before the stop, arrived after it: the user has seen enough
+    queued_ += lines;
+    placeTimer_->start();
+}
+
+void NamingPage::placeQueuedLines()
+{
+    const qsizetype count = std::min<qsizetype>(kLinesPerSlice, queued_.size() - queuedAt_);
+    PlaceNameLines(queued_.mid(queuedAt_, count));
+    queuedAt_ += count;
+    if (queuedAt_ < queued_.size()) return;
+    queued_.clear();
+    queuedAt_ = 0;
+    placeTimer_->stop();
+    if (workerEnded_) finishClassic();
+}
+
+void NamingPage::workerEnded()
+{
+    workerEnded_ = true;
+    if (!placeTimer_->isActive()) finishClassic();
+}
+
+void NamingPage::finishClassic()
 {
     if (const QString lastRow = takePartialRow(state_); !lastRow.isEmpty()) MemoSuccess->appendPlainText(lastRow);
     classicActive_ = false;
@@ -409,7 +447,7 @@ void NamingPage::RzBitBtn2Click()
         return;
     }
     RzBitBtn2->setEnabled(false);
-    state_.searching = false;
+    stopClassic();
     QTimer::singleShot(kStopButtonPauseMs, RzBitBtn2, [button = RzBitBtn2] { button->setEnabled(true); });
 }
 

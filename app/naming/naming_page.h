@@ -26,6 +26,7 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class QTableWidget;
+class QTimer;
 class TMythread;
 
 class NamingPage : public QWidget {
@@ -81,7 +82,7 @@ public slots:
     void RzRadioButton7Click();  // the list and idiom modes: the grid, "继续显示"
 
     void FillStrokePlans();
-    // Places one batch of name lines of the running search.
+    // Places name lines of the running search: picks them, fills the rows of the pane.
     void PlaceNameLines(const QStringList& lines);
 
 private:
@@ -90,7 +91,11 @@ private:
     void setUpResultGrid();
     std::optional<ClassicSearchOptions> classicOptions();
     void startClassic(const ClassicSearchOptions& options);
-    void classicEnded();
+    void stopClassic();
+    void queueLines(const QStringList& lines);
+    void placeQueuedLines();
+    void workerEnded();
+    void finishClassic();
     std::optional<int> pickScore() const;
     // The list and idiom modes: the start, and "继续显示" for their next page of results.
     void runListMode();
@@ -101,6 +106,12 @@ private:
     std::unique_ptr<TMythread> worker_;
     std::optional<ClassicSearchOptions> pendingStart_;  // a start waiting for the running search to end
     bool classicActive_ = false;  // from the start until the worker's last line is placed
+    // Lines the worker has sent and the page has not placed yet. The page places them a slice at a
+    // time, so that clicks and painting get their turn however fast the worker runs.
+    QStringList queued_;
+    qsizetype queuedAt_ = 0;
+    QTimer* placeTimer_;
+    bool workerEnded_ = false;
 
     // The open result of the list and idiom modes and the pages drawn from it. A classic search
     // closes it, so that "继续显示" draws nothing until these modes have run again.
