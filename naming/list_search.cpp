@@ -64,8 +64,10 @@ Expected<ListQuery, ListSearchError> listQueryFor(const ListSearchOptions& o, co
     q.S1 = surname.S1;
     q.S2 = surname.S2;
 
+    // Without "只起", or with its box left empty (which the plan list also reads as no minimum),
+    // combinations above 60 take part.
     q.minScore = 60;
-    if (o.minScoreChecked) {
+    if (o.minScoreChecked && !o.minScoreText.trimmed().isEmpty()) {
         const auto min = readInt(o.minScoreText);
         if (!min) return unexpected(badInput(QStringLiteral("最低分数不是整数：%1").arg(o.minScoreText)));
         q.minScore = *min - 1;

@@ -107,6 +107,7 @@ TEST(ListSearch, TheMinimumScoreAndThePlanCountFollowTheOptions)
     } cases[] = {
         {"只起 70: above 69", true, "70", true, "", 69, 50},
         {"只起 unchecked: above 60, whatever the box says", false, "abc", true, "", 60, 50},
+        {"只起 with its box empty: no minimum, as for the plans", true, " ", true, "", 60, 50},
         {"a fixed character widens two-character names to 500 plans", false, "70", true, "明", 60, 500},
         {"one-character names always take 500", true, " 85 ", false, "", 84, 500},
         {"one-character names ignore a fixed character", true, "70", false, "明", 69, 500},
