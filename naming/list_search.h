@@ -38,8 +38,9 @@ Expected<ListResult, ListSearchError> RunListSearch(const ListSearchOptions& opt
                                                     const QString& idiomText);
 Expected<ListResult, ListSearchError> RunListSearch(const ListSearchOptions& options, QString& missingElements);
 
-// The query RunListSearch runs, for the given preferred elements and plan strokes (exposed so that
-// tests and benchmarks can run its statement both ways).
+// The query RunListSearch builds from the options (minimum score, plan strokes, surname kind) and
+// the preferred elements already worked out; the refusal names the option that cannot be read.
+// Exposed so that tests and benchmarks can run its statement in each of its forms.
 Expected<ListQuery, ListSearchError> listQueryFor(const ListSearchOptions& options, const QString& E1,
                                                   const QString& E2, const SurnameInfo& surname);
 
