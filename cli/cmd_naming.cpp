@@ -1,14 +1,19 @@
 // plans and names: the naming page's stroke plans and its classic search, with the page's defaults
-// (双字名, 第二字, minimum 70, pick score 75).
+// (双字名, 第二字, minimum 70, pick score 75); list-names and idioms: its list and idiom modes.
 #include "cli/cmd_naming.h"
 
 #include "cli/options.h"
 #include "data/db_error.h"
 #include "naming/classic_search.h"
+#include "naming/idiom_list.h"
+#include "naming/list_pager.h"
+#include "naming/list_search.h"
 #include "naming/name_placement.h"
+#include "naming/naming_state.h"
 #include "naming/preferred_elements.h"
 #include "naming/stroke_plans.h"
 
+#include <QRandomGenerator>
 #include <optional>
 
 namespace {
@@ -173,5 +178,111 @@ int runNames(const QStringList& args, CliStreams io)
         io.err << "the search ended early: Velmora.dll could not be read\n";
         return kExitFailure;
     }
+    return kExitOk;
+}
+
+namespace {
+
+const char* const kListNamesUsage =
+    "list-names --surname S --sex 男|女 [--mode list|idiom] [--length 双字名|单字名] [--plan ITEM] [--fixed C] "
+    "[--position 第二字|第三字] [--min N | --no-min] [--elements 木水] [--page K | --all]";
+
+struct ListNamesRequest {
+    ListSearchOptions options;
+    QString missingElements;
+    int page = 1;
+    bool all = false;
+};
+
+// The options of plans mean the same here; the surname box is taken as typed, since the list modes
+// tell a single from a compound surname by its length.
+Expected<ListNamesRequest, QString> listNamesRequestOf(const Arguments& a)
+{
+    const auto plans = planOptionsOf(a);
+    if (!plans) return unexpected(plans.error());
+    const auto& v = a.values;
+    if (!v.contains("sex")) return unexpected(QStringLiteral("--sex is missing"));
+    const auto sex = choiceOf(a, "sex", {QStringLiteral("男"), QStringLiteral("女")});
+    if (!sex) return unexpected(sex.error());
+    const auto mode = choiceOf(a, "mode", {QStringLiteral("list"), QStringLiteral("idiom")});
+    if (!mode) return unexpected(mode.error());
+
+    ListNamesRequest r;
+    ListSearchOptions& o = r.options;
+    o.surnameBox = v.value("surname");
+    o.sex = *sex == 0 ? ChildSex::Boy : ChildSex::Girl;
+    o.length = plans->length;
+    o.fixedChar = plans->fixedChar;
+    o.fixedAt = plans->fixedAt;
+    o.minScoreChecked = plans->minimumScore.has_value();
+    if (plans->minimumScore) o.minScoreText = QString::number(*plans->minimumScore);
+    o.planText = v.value("plan", kAutomaticPlan);
+    o.mode = *mode == 0 ? ListMode::List : ListMode::Idiom;
+    if (v.contains("elements")) {
+        r.missingElements = v.value("elements").trimmed();
+        for (const QChar c : r.missingElements)
+            if (!QStringLiteral("金木水火土").contains(c))
+                return unexpected(QStringLiteral("--elements takes the characters 金木水火土"));
+        o.matchElements = true;
+    }
+
+    r.all = a.switches.contains("all");
+    if (r.all && v.contains("page")) return unexpected(QStringLiteral("--page and --all exclude each other"));
+    bool ok = true;
+    r.page = v.value("page", QStringLiteral("1")).trimmed().toInt(&ok);
+    if (!ok || r.page < 1) return unexpected(QStringLiteral("--page must be a number from 1"));
+    return r;
+}
+
+void printListRow(QTextStream& out, const ListResult& result, int row, int number)
+{
+    out << result.cells(row, number).join(u'\t') << '\n';
+}
+
+}  // namespace
+
+int runListNames(const QStringList& args, CliStreams io)
+{
+    const auto a = readArguments(args, kPlanOptions + QStringList{"sex", "mode", "plan", "elements", "page"},
+                                 {"no-min", "all"});
+    if (!a) return usageError(io, a.error(), kListNamesUsage);
+    auto request = listNamesRequestOf(*a);
+    if (!request) return usageError(io, request.error(), kListNamesUsage);
+
+    const auto result = RunListSearch(request->options, request->missingElements);
+    if (!result) {
+        if (result.error().kind == ListSearchError::BadInput)
+            return usageError(io, result.error().message, kListNamesUsage);
+        io.err << result.error().message << '\n';
+        return kExitFailure;
+    }
+    if (result->rowCount() == 0) {
+        io.err << noListNameMessage() << '\n';
+        return kExitFailure;
+    }
+    if (request->all) {
+        for (int row = 1; row <= result->rowCount(); ++row) printListRow(io.out, *result, row, row);
+        return kExitOk;
+    }
+    // The pages of a large result are drawn at random, as "继续显示" draws them; a page after the
+    // last prints nothing.
+    ListPager pager(result->rowCount());
+    QRandomGenerator random = QRandomGenerator::securelySeeded();
+    std::vector<int> rows;
+    for (int page = 1; page <= request->page; ++page) {
+        if (!pager.moreToShow()) return kExitOk;
+        rows = pager.nextPage(NamingState::kListPageSize, random);
+    }
+    for (size_t i = 0; i < rows.size(); ++i) printListRow(io.out, *result, rows[i], int(i) + 1);
+    return kExitOk;
+}
+
+int runIdioms(const QStringList& args, CliStreams io)
+{
+    if (!args.isEmpty()) {
+        io.err << "usage: jiaming-cli idioms\n";
+        return kExitUsage;
+    }
+    for (const QString& idiom : idiomLines()) io.out << idiom << '\n';
     return kExitOk;
 }

@@ -12,3 +12,6 @@
 
 int runPlans(const QStringList& args, CliStreams io);
 int runNames(const QStringList& args, CliStreams io);
+// list-names: a page (or --all rows) of the list or idiom mode's grid; idioms: the idiom list.
+int runListNames(const QStringList& args, CliStreams io);
+int runIdioms(const QStringList& args, CliStreams io);

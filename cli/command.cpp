@@ -62,6 +62,10 @@ const std::vector<Command>& commands()
         {"names", "--surname S --sex 男|女 [options of plans] [--plan ITEM] [--pick N | --no-pick] "
                   "[--elements 木水] [--picked]",
          "the classic search: every name line in the order produced", runNames},
+        {"list-names", "--surname S --sex 男|女 [--mode list|idiom] [--length 双字名|单字名] [--plan ITEM] [--fixed C] "
+                       "[--position 第二字|第三字] [--min N | --no-min] [--elements 木水] [--page K | --all]",
+         "a page of the list or idiom mode's grid (or --all rows), nine tab-separated columns", runListNames},
+        {"idioms", "", "the idiom list of the idiom mode, one idiom a line", runIdioms},
     };
     return all;
 }

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QUrl>
 #include <algorithm>
+#include <utility>
 #include <sqlite3.h>
 
 bool Field::isNull() const
@@ -77,7 +78,7 @@ void Query::ensureOpen()
 
 namespace {
 
-// Finalises a prepared statement on every path out of openWith.
+// Finalises a prepared statement on every path out of a run.
 struct StatementGuard {
     sqlite3_stmt* stmt = nullptr;
     ~StatementGuard() { sqlite3_finalize(stmt); }
@@ -112,22 +113,27 @@ SqlValue readColumn(sqlite3_stmt* stmt, int col)
 
 }  // namespace
 
-void Query::openWith(const QString& sql, const std::vector<SqlParam>& params)
+sqlite3_stmt* Query::prepareBound(const QString& sql, const std::vector<SqlParam>& params)
 {
-    close();
-    ensureOpen();
-    auto fail = [&] { return DbError(QString::fromUtf8(sqlite3_errmsg(handle_))); };
-
     StatementGuard guard;
     const QByteArray text = sql.toUtf8();
     if (sqlite3_prepare_v2(handle_, text.constData(), int(text.size()), &guard.stmt, nullptr) != SQLITE_OK)
-        throw fail();
-    if (!guard.stmt) return;  // empty statement text: an empty result
+        throw DbError(QString::fromUtf8(sqlite3_errmsg(handle_)));
+    if (!guard.stmt) return nullptr;  // empty statement text: an empty result
     if (sqlite3_bind_parameter_count(guard.stmt) != int(params.size()))
         throw DbError(QStringLiteral("语句需要 %1 个参数，收到 %2 个")
                           .arg(sqlite3_bind_parameter_count(guard.stmt))
                           .arg(params.size()));
     for (size_t i = 0; i < params.size(); ++i) bindParam(guard.stmt, int(i) + 1, params[i].value());
+    return std::exchange(guard.stmt, nullptr);
+}
+
+void Query::openWith(const QString& sql, const std::vector<SqlParam>& params)
+{
+    close();
+    ensureOpen();
+    StatementGuard guard{prepareBound(sql, params)};
+    if (!guard.stmt) return;
 
     const int columnCount = sqlite3_column_count(guard.stmt);
     QStringList columns;
@@ -137,7 +143,7 @@ void Query::openWith(const QString& sql, const std::vector<SqlParam>& params)
     for (;;) {
         const int rc = sqlite3_step(guard.stmt);
         if (rc == SQLITE_DONE) break;
-        if (rc != SQLITE_ROW) throw fail();
+        if (rc != SQLITE_ROW) throw DbError(QString::fromUtf8(sqlite3_errmsg(handle_)));
         std::vector<SqlValue> row;
         row.reserve(size_t(columnCount));
         for (int c = 0; c < columnCount; ++c) row.push_back(readColumn(guard.stmt, c));
@@ -146,6 +152,39 @@ void Query::openWith(const QString& sql, const std::vector<SqlParam>& params)
     columns_ = std::move(columns);
     rows_ = std::move(rows);
     current_ = 0;
+}
+
+void Query::scanWith(const QString& sql, const std::vector<SqlParam>& params,
+                     const std::function<void(const StreamRow&)>& visit)
+{
+    close();
+    ensureOpen();
+    StatementGuard guard{prepareBound(sql, params)};
+    if (!guard.stmt) return;
+    const StreamRow row(guard.stmt);
+    for (;;) {
+        const int rc = sqlite3_step(guard.stmt);
+        if (rc == SQLITE_DONE) return;
+        if (rc != SQLITE_ROW) throw DbError(QString::fromUtf8(sqlite3_errmsg(handle_)));
+        visit(row);
+    }
+}
+
+bool StreamRow::isNull(int column) const
+{
+    return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
+}
+
+int StreamRow::toInt(int column) const
+{
+    return sqlite3_column_int(stmt_, column);
+}
+
+QString StreamRow::toText(int column) const
+{
+    if (isNull(column)) return {};
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+    return QString::fromUtf8(text, sqlite3_column_bytes(stmt_, column));
 }
 
 void Query::moveTo(int rowNumber1)

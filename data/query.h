@@ -12,11 +12,13 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <variant>
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 // One cell of a result: NULL, integer, real or text.
 using SqlValue = std::variant<std::monostate, qint64, double, QString>;
@@ -50,6 +52,20 @@ private:
     SqlValue value_;
 };
 
+// One row of a streamed result (Query::scanWith), readable only while the visit call runs. A NULL
+// reads as 0 or as a null text.
+class StreamRow {
+public:
+    bool isNull(int column) const;
+    int toInt(int column) const;
+    QString toText(int column) const;
+
+private:
+    friend class Query;
+    explicit StreamRow(sqlite3_stmt* stmt) : stmt_(stmt) {}
+    sqlite3_stmt* stmt_;
+};
+
 class Query {
 public:
     static constexpr int kDefaultTimeoutSeconds = 30;
@@ -66,6 +82,12 @@ public:
     template <class... Args>
     void open(const QString& sql, const Args&... args) { openWith(sql, {SqlParam(args)...}); }
     void openWith(const QString& sql, const std::vector<SqlParam>& params);
+
+    // Runs the statement and hands each row to visit as it is read, keeping none: for results too
+    // large to hold as values (a hundred thousand names). Frees the previous result first; throws
+    // as open() does, also when the failure comes after some rows were visited.
+    void scanWith(const QString& sql, const std::vector<SqlParam>& params,
+                  const std::function<void(const StreamRow&)>& visit);
 
     // Shorthands for one-value lookups: the first column of the first row, 0 / empty when none.
     template <class... Args>
@@ -92,6 +114,8 @@ public:
 
 private:
     void ensureOpen();
+    // Prepares the statement with its values bound; null for an empty statement text.
+    sqlite3_stmt* prepareBound(const QString& sql, const std::vector<SqlParam>& params);
 
     Db db_;
     int timeoutSeconds_;

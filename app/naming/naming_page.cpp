@@ -190,6 +190,9 @@ void NamingPage::buildOptions()
     connect(Sorcss, &QLineEdit::editingFinished, this, &NamingPage::SorcssExit);
     connect(RzBitBtn5, &QPushButton::clicked, this, &NamingPage::RzBitBtn5Click);
     connect(RzBitBtn2, &QPushButton::clicked, this, &NamingPage::RzBitBtn2Click);
+    connect(RzRadioButton6, &QRadioButton::clicked, this, &NamingPage::RzRadioButton6Click);
+    connect(RzRadioButton7, &QRadioButton::clicked, this, &NamingPage::RzRadioButton7Click);
+    connect(RzRadioButton9, &QRadioButton::clicked, this, &NamingPage::RzRadioButton7Click);
 }
 
 void NamingPage::buildResults()
@@ -365,6 +368,7 @@ void NamingPage::startClassic(const ClassicSearchOptions& options)
     MemoSuccess->clear();
     RzPageControl2->results().clear();
     takePartialRow(state_);
+    listResult_.reset();
     classicActive_ = true;
     workerEnded_ = false;
     worker_ = std::make_unique<TMythread>(options, state_.searching);

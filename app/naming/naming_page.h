@@ -6,8 +6,11 @@
 
 #include "app/birth_row.h"
 #include "naming/classic_search.h"
+#include "naming/list_pager.h"
+#include "naming/list_result.h"
 #include "naming/naming_state.h"
 
+#include <QRandomGenerator>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -75,6 +78,8 @@ public slots:
     void RzBitBtn5Click();  // "马上起名"
     void RzBitBtn2Click();  // "停止起名"
     void RzStringGrid1DblClick();
+    void RzRadioButton6Click();  // the classic mode: the all-names pane, "停止起名"
+    void RzRadioButton7Click();  // the list and idiom modes: the grid, "继续显示"
 
     void FillStrokePlans();
     // Places name lines of the running search: picks them, fills the rows of the pane.
@@ -107,4 +112,12 @@ private:
     qsizetype queuedAt_ = 0;
     QTimer* placeTimer_;
     bool workerEnded_ = false;
+
+    // The open result of the list and idiom modes and the pages drawn from it. A classic search
+    // closes it, so that "继续显示" draws nothing until these modes have run again.
+    void runListSearch(ListMode mode);
+    std::optional<ListResult> listResult_;
+    ListPager listPager_;
+    ListMode listMode_ = ListMode::List;
+    QRandomGenerator listRandom_ = QRandomGenerator::securelySeeded();
 };

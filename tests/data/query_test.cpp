@@ -59,6 +59,21 @@ TEST(Query, AnEmptyResultOrNullReadsAsZeroAndEmptyText)
     EXPECT_EQ(q.field("n").asText(), "");
 }
 
+TEST(Query, AScanHandsOverEachRowInOrderAndKeepsNone)
+{
+    FixtureDbs dbs;
+    fillWord(dbs);
+    Query q(Db::Velmora);
+    q.open("select zi from word");  // a result from before is freed by the scan
+    QStringList seen;
+    q.scanWith("select zi, ft, bh, null from word where bh > ? order by id", {0}, [&](const StreamRow& r) {
+        seen << r.toText(0) + r.toText(1) + QString::number(r.toInt(2)) + (r.isNull(3) ? "∅" : "?");
+    });
+    EXPECT_EQ(seen, QStringList({"张張11∅", "乐樂15∅", "甲甲5∅"}));
+    EXPECT_TRUE(q.isEmpty());
+    EXPECT_THROW(q.scanWith("select nothing from nowhere", {}, [](const StreamRow&) {}), DbError);
+}
+
 TEST(Query, AValueWithAQuoteIsBoundAndSimplyFindsNothing)
 {
     FixtureDbs dbs;
