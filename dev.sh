@@ -3,6 +3,7 @@
 #   ./dev.sh run    install what is missing, build, start the program
 #   ./dev.sh test   install what is missing, build, run the whole test suite
 #   ./dev.sh build  install what is missing and build only
+#   ./dev.sh package  install what is missing, build, and make the Debian package in build/
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -51,8 +52,13 @@ case "${1:-}" in
     install_missing
     build
     ;;
+  package)
+    install_missing
+    build
+    (cd build && cpack -G DEB)
+    ;;
   *)
-    echo "usage: ./dev.sh run | test | build" >&2
+    echo "usage: ./dev.sh run | test | build | package" >&2
     exit 2
     ;;
 esac
