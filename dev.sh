@@ -4,6 +4,7 @@
 #   ./dev.sh test   install what is missing, build, run the whole test suite
 #   ./dev.sh build  install what is missing and build only
 #   ./dev.sh package  install what is missing, build, and make the Debian package in build/
+#   ./dev.sh sanitize install what is missing, then build and run the tests under the sanitizers
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -33,6 +34,19 @@ build() {
   cmake --build build -j2
 }
 
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, then the naming worker, its
+# stop flag and the window's exit paths under ThreadSanitizer; each in a build folder of its own.
+sanitize() {
+  export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DJIAMING_SANITIZE=address,undefined
+  cmake --build build-asan -j2
+  UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-asan --output-on-failure -j2
+  cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DJIAMING_SANITIZE=thread
+  cmake --build build-tsan -j2 --target naming_tests app_tests
+  TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
+    ctest --test-dir build-tsan --output-on-failure -j2 -R '^(naming_tests|app_tests)[.]'
+}
+
 case "${1:-}" in
   run)
     install_missing
@@ -52,13 +66,17 @@ case "${1:-}" in
     install_missing
     build
     ;;
+  sanitize)
+    install_missing
+    sanitize
+    ;;
   package)
     install_missing
     build
     (cd build && cpack -G DEB)
     ;;
   *)
-    echo "usage: ./dev.sh run | test | build | package" >&2
+    echo "usage: ./dev.sh run | test | build | package | sanitize" >&2
     exit 2
     ;;
 esac
