@@ -6,6 +6,7 @@
 #include "calendar/bone_weight.h"
 #include "calendar/constellation.h"
 #include "calendar/lunar_calendar.h"
+#include "calendar/lunar_table.h"
 #include "calendar/lunar_text.h"
 #include "calendar/solar_term_names.h"
 #include "cli/options.h"
@@ -40,8 +41,9 @@ int runLunar(const QStringList& args, CliStreams io)
 {
     const auto date = dateArgument(args, io, "lunar YYYY-MM-DD");
     if (!date) return kExitUsage;
-    // Outside the lunar table everything is zero and the text is empty.
     const LunarDate l = SolarToLunar(*date);
+    if (l.isNull())
+        return usage(io, "lunar YYYY-MM-DD", QStringLiteral("%1 is outside the lunar table (1900-01-31 … 2100-12-31)").arg(dateText(*date)));
     io.out << l.Year << '\t' << l.Month << '\t' << l.Day << '\t' << (l.IsLeap ? 1 : 0) << '\t'
            << LunarYearText(l.Year - 1864) + LunarMonthText(l.Month, l.IsLeap) + LunarDayText(l.Day) << '\n';
     return kExitOk;
@@ -59,8 +61,12 @@ int runSolar(const QStringList& args, CliStreams io)
         leap = args[3] == "1";
     }
     // Month and day below 1 have no solar day; the conversion itself would count back from the month.
-    const QDate solar = *month < 1 || *day < 1 ? QDate() : LunarToSolar(LunarDate{*year, *month, *day, leap});
-    io.out << dateText(solar) << '\n';
+    const LunarDate lunar{*year, *month, *day, leap};
+    if (*month < 1 || *day < 1 || !IsValidLunarDate(lunar))
+        return usage(io, synopsis, QStringLiteral("no lunar date %1-%2-%3%4 (lunar years %5 … %6)")
+                                       .arg(*year).arg(*month).arg(*day).arg(leap ? QStringLiteral(" leap") : QString())
+                                       .arg(kLunarFirstYear + 1).arg(kLunarLastYear - 1));
+    io.out << dateText(LunarToSolar(lunar)) << '\n';
     return kExitOk;
 }
 
@@ -74,7 +80,15 @@ int runSign(const QStringList& args, CliStreams io)
 
 int runBone(const QStringList& args, CliStreams io)
 {
-    if (args.size() != 4) return usage(io, "bone YEAR MONTH DAY HOUR");
+    const char* synopsis = "bone YEAR MONTH DAY HOUR";
+    if (args.size() != 4) return usage(io, synopsis);
+    // The weight tables hold the lunar years of the birth forms, months 1 … 12, days 1 … 30 and the
+    // clock hours; a value without a row would weigh nothing and give a wrong total.
+    const QString faults[] = {rangeFault(QStringLiteral("YEAR"), args[0], kFirstTableYear, kLastTableYear),
+                              rangeFault(QStringLiteral("MONTH"), args[1], 1, 12), rangeFault(QStringLiteral("DAY"), args[2], 1, 30),
+                              rangeFault(QStringLiteral("HOUR"), args[3], 0, 23)};
+    for (const QString& fault : faults)
+        if (!fault.isEmpty()) return usage(io, synopsis, fault);
     try {
         for (int part = 0; part < 3; ++part)
             if (const auto line = BoneWeightLine(args[0].trimmed(), args[1].trimmed(), args[2].trimmed(), args[3].trimmed(), part))
@@ -106,7 +120,7 @@ int runTerms(const QStringList& args, CliStreams io)
         return kExitFailure;
     }
     std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.index < b.index; });
-    if (rows.empty()) io.err << "no solar terms recorded for " << *year << '\n';
+    if (rows.empty()) return usage(io, synopsis, QStringLiteral("no solar terms recorded for %1").arg(*year));
     for (const Row& r : rows) io.out << r.name << '\t' << r.moment << '\n';
     return kExitOk;
 }
@@ -119,6 +133,10 @@ int runPillars(const QStringList& args, CliStreams io)
     if (!options->contains("date")) return usage(io, synopsis, QStringLiteral("--date is required"));
     const auto date = parseDateText(options->value("date"));
     if (!date) return usage(io, synopsis, date.error());
+    if (const QString fault = rangeFault(QStringLiteral("the year of --date"), QString::number(date->year()),
+                                         kFirstTableYear, kLastTableYear);
+        !fault.isEmpty())
+        return usage(io, synopsis, fault);
     const auto hour = integer(options->value("hour", "0")), minute = integer(options->value("minute", "0"));
     if (!hour || !minute || *hour < 0 || *hour > 23 || *minute < 0 || *minute > 59)
         return usage(io, synopsis, QStringLiteral("--hour must be 0 … 23 and --minute 0 … 59"));
@@ -146,12 +164,11 @@ int runBazi(const QStringList& args, CliStreams io)
                            "[--hour \"午 12\"] [--minute 0]";
     const auto options = parseOptions(args, {"surname", "given", "sex", "calendar", "year", "month", "day", "hour", "minute"});
     if (!options) return usage(io, synopsis, options.error());
+    if (const QString fault = birthOptionsFault(*options); !fault.isEmpty()) return usage(io, synopsis, fault);
     BaziReportInput in;
     in.surname = options->value("surname");
     in.givenName = options->value("given");
     in.birth = birthFromOptions(*options);
-    if (in.birth.calendarKind != QStringLiteral("公历") && in.birth.calendarKind != QStringLiteral("农历"))
-        return usage(io, synopsis, QStringLiteral("--calendar must be 公历 or 农历"));
 
     const Report report = buildBaziReport(in, QDate::currentDate());
     switch (report.end) {

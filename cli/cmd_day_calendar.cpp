@@ -20,6 +20,9 @@ int runCalendarDay(const QStringList& args, CliStreams io)
     const auto to = args.size() == 2 ? parseDateText(args[1]) : from;
     if (!to) return usage(io, synopsis, to.error());
     if (*to < *from) return usage(io, synopsis, QStringLiteral("TO comes before FROM"));
+    // The window's own tables know only these years; outside them every annotation would be blank.
+    if (from->year() < kCalendarFirstYear || to->year() > kCalendarLastYear)
+        return usage(io, synopsis, QStringLiteral("the calendar shows the years %1 … %2").arg(kCalendarFirstYear).arg(kCalendarLastYear));
     for (QDate d = *from; d <= *to; d = d.addDays(1)) {
         const QStringList fields = {dateText(d), QString::number(CalendarLunarCode(d)), CalendarMonthText(d),
                                     CalendarDayText(d), LunarFestivalOf(d), SolarFestivalOf(d.day(), d),

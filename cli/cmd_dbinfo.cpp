@@ -15,6 +15,11 @@ int runDbInfo(const QStringList& args, CliStreams io)
         try {
             Query tables(db);
             tables.open("select name from sqlite_master where type = 'table' and name not like 'sqlite%' order by rowid");
+            // An empty file opens as a database without tables: it holds none of the knowledge.
+            if (tables.isEmpty()) {
+                io.err << dbFileName(db) << " holds no tables\n";
+                status = kExitFailure;
+            }
             Query count(db);
             for (; !tables.atEnd(); tables.next()) {
                 const QString table = tables.field(0).asText();

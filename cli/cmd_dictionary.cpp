@@ -6,7 +6,7 @@
 
 int runStrokes(const QStringList& args, CliStreams io)
 {
-    if (args.size() != 1) {
+    if (args.size() != 1 || args.front().isEmpty()) {
         io.err << "usage: jiaming-cli strokes TEXT\n";
         return kExitUsage;
     }

@@ -265,12 +265,14 @@ int runListNames(const QStringList& args, CliStreams io)
         return kExitOk;
     }
     // The pages of a large result are drawn at random, as "继续显示" draws them; a page after the
-    // last prints nothing.
+    // last is refused, as the button is disabled there.
     ListPager pager(result->rowCount());
     QRandomGenerator random = QRandomGenerator::securelySeeded();
     std::vector<int> rows;
     for (int page = 1; page <= request->page; ++page) {
-        if (!pager.moreToShow()) return kExitOk;
+        if (!pager.moreToShow())
+            return usageError(io, QStringLiteral("--page %1 is after the last page (%2)").arg(request->page).arg(page - 1),
+                              kListNamesUsage);
         rows = pager.nextPage(NamingState::kListPageSize, random);
     }
     for (size_t i = 0; i < rows.size(); ++i) printListRow(io.out, *result, rows[i], int(i) + 1);

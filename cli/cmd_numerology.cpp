@@ -31,6 +31,10 @@ int runReport(const QStringList& args, CliStreams io, const char* usage, const Q
         io.err << options.error() << "\nusage: jiaming-cli " << usage << '\n';
         return kExitUsage;
     }
+    if (const QString fault = birthOptionsFault(*options); !fault.isEmpty()) {
+        io.err << fault << "\nusage: jiaming-cli " << usage << '\n';
+        return kExitUsage;
+    }
     return printReport(build(*options), io);
 }
 

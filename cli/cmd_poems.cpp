@@ -47,8 +47,11 @@ int runPoemList(const QStringList& args, CliStreams io)
     const auto author = integer(options->value("author"));
     if (!author) return usage(io, synopsis, QStringLiteral("--author must be an integer"));
     try {
-        for (const PoemEntry& poem : AuthorPoems(*author, options->value("search").trimmed()))
-            io.out << poem.number << '\t' << poem.title << '\n';
+        const QString search = options->value("search").trimmed();
+        const QList<PoemEntry> poems = AuthorPoems(*author, search);
+        // Every author of the tree has poems; none at all means there is no such author.
+        if (poems.isEmpty() && search.isEmpty()) return usage(io, synopsis, QStringLiteral("no author %1").arg(*author));
+        for (const PoemEntry& poem : poems) io.out << poem.number << '\t' << poem.title << '\n';
     } catch (const DbError& e) {
         return unreadable(io, e);
     }
@@ -85,6 +88,7 @@ int runPoemNames(const QStringList& arguments, CliStreams io)
     const auto options = parseOptions(args, {"surname", "sex", "length", "text", "text-file", "calendar", "year",
                                              "month", "day", "hour", "minute"});
     if (!options) return usage(io, synopsis, options.error());
+    if (const QString fault = birthOptionsFault(*options); !fault.isEmpty()) return usage(io, synopsis, fault);
 
     PoemNamingInput in;
     in.surnameBox = options->value("surname");

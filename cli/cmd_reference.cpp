@@ -59,6 +59,7 @@ int runNicknames(const QStringList& args, CliStreams io)
     const auto options =
         parseOptions(args, {"sex", "pattern", "calendar", "year", "month", "day", "hour", "minute"});
     if (!options) return usage(io, synopsis, options.error());
+    if (const QString fault = birthOptionsFault(*options); !fault.isEmpty()) return usage(io, synopsis, fault);
     const BirthInfo b = birthFromOptions(*options);
     if (!isSex(b.sex.trimmed()))
         return usage(io, synopsis, QStringLiteral("--sex must be 男 or 女"));

@@ -24,7 +24,7 @@ const std::vector<Command>& commands()
         {"name-report", "--surname S --given G [--sex 男|女] [birth options of analyse]",
          "the report of the detailed name analysis page", runNameReport},
         {"lunar", "YYYY-MM-DD", "lunar year, month, day, leap flag (0/1) and text of a solar day", runLunar},
-        {"solar", "YEAR MONTH DAY [leap]", "the solar day of a lunar date (0001-01-01 when there is none)", runSolar},
+        {"solar", "YEAR MONTH DAY [leap]", "the solar day of a lunar date (status 2 when there is none)", runSolar},
         {"sign", "YYYY-MM-DD", "the Western zodiac sign of a solar day", runSign},
         {"bone", "YEAR MONTH DAY HOUR", "the bone-weight lines of a lunar date and clock hour", runBone},
         {"terms", "YEAR", "the 24 solar terms of a year, 小寒 … 冬至, with their moments", runTerms},

@@ -52,3 +52,35 @@ BirthInfo birthFromOptions(const QMap<QString, QString>& o)
     b.minute = o.value("minute", b.minute);
     return b;
 }
+
+QString rangeFault(const QString& name, const QString& text, int first, int last)
+{
+    const auto n = integer(text);
+    if (n && *n >= first && *n <= last) return {};
+    return QStringLiteral("%1 must be %2 … %3").arg(name).arg(first).arg(last);
+}
+
+QString birthOptionsFault(const QMap<QString, QString>& o)
+{
+    if (o.contains("sex") && o.value("sex").trimmed() != QStringLiteral("男") && o.value("sex").trimmed() != QStringLiteral("女"))
+        return QStringLiteral("--sex must be 男 or 女");
+    if (o.contains("calendar") && o.value("calendar") != QStringLiteral("公历") && o.value("calendar") != QStringLiteral("农历"))
+        return QStringLiteral("--calendar must be 公历 or 农历");
+    struct Box {
+        const char* name;
+        int first, last;
+    };
+    static const Box boxes[] = {
+        {"year", kFirstTableYear, kLastTableYear}, {"month", 1, 12}, {"day", 1, 31}, {"minute", 0, 59}};
+    for (const Box& box : boxes) {
+        const QString text = o.value(box.name);
+        if (!o.contains(box.name) || !integer(text)) continue;
+        if (QString fault = rangeFault(QStringLiteral("--") + box.name, text, box.first, box.last); !fault.isEmpty())
+            return fault;
+    }
+    // The hour is an item of the hour box ("午 12") or its bare number.
+    const QString hour = o.value("hour").trimmed();
+    const QString hourNumber = hour.mid(hour.indexOf(u' ') + 1);
+    if (integer(hourNumber)) return rangeFault(QStringLiteral("--hour"), hourNumber, 0, 23);
+    return {};
+}

@@ -25,3 +25,17 @@ std::optional<int> integer(const QString& text);
 // The birth inputs among the options ("sex", "calendar", "year", "month", "day", "hour", "minute"),
 // with the defaults of a birth row for what is left out; the values are taken as given.
 BirthInfo birthFromOptions(const QMap<QString, QString>& options);
+
+// The years the calendar tables of the birth forms cover, as their year boxes offer them.
+inline constexpr int kFirstTableYear = 1900;
+inline constexpr int kLastTableYear = 2100;
+
+// What is wrong with a number argument outside first … last: "NAME must be FIRST … LAST"; empty
+// when text is an integer within the range.
+QString rangeFault(const QString& name, const QString& text, int first, int last);
+
+// What is wrong with the birth options given (sex, calendar, year, month, day, hour, minute) that
+// no birth row can hold: an unknown sex or calendar, a year outside the tables, a month, day, hour
+// or minute out of range. Empty when nothing is; a box that is no number at all is left to the
+// report, which names it in its own words.
+QString birthOptionsFault(const QMap<QString, QString>& options);

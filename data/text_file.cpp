@@ -51,9 +51,11 @@ Expected<Done, QString> writeReportFile(const QString& path, const QStringList& 
     const auto bytes = encodeReportText(lines);
     if (!bytes) return unexpected(QStringLiteral("保存失败：%1").arg(bytes.error()));
     // QSaveFile writes beside the target and renames, so a failed write never leaves half a file.
+    // The buffered tail is flushed here: commit() renames even when that last flush fails (a full
+    // disk), which would put a cut-off report in place of the old one.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return unexpected(QStringLiteral("保存失败：%1").arg(file.errorString()));
-    if (file.write(*bytes) != bytes->size() || !file.commit())
+    if (file.write(*bytes) != bytes->size() || !file.flush() || !file.commit())
         return unexpected(QStringLiteral("保存失败：%1").arg(file.errorString()));
     return Done{};
 }

@@ -48,11 +48,12 @@ TEST(NamingListCommands, AllPrintsTheWholeResultInOrder)
         for (const QString& zi : distinctCharacters(cells[1].mid(1)))
             EXPECT_TRUE(idiomText().contains(zi)) << cells[1].toStdString();
     }
-    // A small result is its own first page, in the same order; there is no second page.
+    // A small result is its own first page, in the same order; a second page is refused.
     EXPECT_EQ(cli(args).out, all.out);
     const CommandRun second = cli(args + QStringList{"--page", "2"});
-    EXPECT_EQ(second.status, kExitOk);
+    EXPECT_EQ(second.status, kExitUsage);
     EXPECT_TRUE(second.out.isEmpty());
+    EXPECT_TRUE(second.err.contains("after the last page (1)")) << second.err.toStdString();
 }
 
 TEST(NamingListCommands, NoNameIsAMessageAndStatusOne)

@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 TEST(GbkText, ChineseCountsTwoBytesAndAsciiOne)
 {
@@ -40,6 +42,57 @@ TEST(ReportFile, AFailedWriteIsReported)
     const auto result = writeReportFile(QDir(dir.path()).filePath("no/such/folder/x.txt"), {"a"});
     ASSERT_FALSE(result);
     EXPECT_TRUE(result.error().startsWith("保存失败")) << result.error().toStdString();
+}
+
+TEST(ReportFile, AFolderThatCannotBeWrittenIsReportedAndGetsNoFile)
+{
+    // Root writes through permission bits; a folder of /proc refuses everyone.
+    const QString path = QStringLiteral("/proc/self/张三.txt");
+    const auto result = writeReportFile(path, {"张三"});
+    ASSERT_FALSE(result);
+    EXPECT_TRUE(result.error().startsWith("保存失败")) << result.error().toStdString();
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+namespace {
+
+// Runs in the child process: exits 0 when the write under a 1 KiB file-size limit is reported as failed.
+[[noreturn]] void writeUnderFileSizeLimit(const QString& path, const QStringList& lines)
+{
+    std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG
+    const rlimit limit{1024, 1024};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const auto result = writeReportFile(path, lines);
+    std::_Exit(!result && result.error().startsWith(QStringLiteral("保存失败")) ? 0 : 1);
+}
+
+}  // namespace
+
+// A full disk, played by a file-size limit in a child process: the write fails, the failure is
+// reported, and the folder holds the old report under the chosen name and nothing else.
+TEST(ReportFileDeathTest, AFullDiskKeepsTheOldFileAndLeavesNoHalfWrittenOne)
+{
+    const QStringList line = {QString(100, QChar(u'张'))};
+    const struct { const char* what; int lines; } sizes[] = {
+        {"a report that fits the write buffer", 40},      // fails when it is flushed on commit
+        {"a report larger than the write buffer", 2000},  // fails on the write itself
+    };
+    for (const auto& size : sizes) {
+        QTemporaryDir dir;
+        const QString path = QDir(dir.path()).filePath("张三.txt");
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old report") == 10);
+        old.close();
+        QStringList lines;
+        for (int i = 0; i < size.lines; ++i) lines << line;
+
+        EXPECT_EXIT(writeUnderFileSizeLimit(path, lines), ::testing::ExitedWithCode(0), "")
+            << size.what;
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        EXPECT_EQ(old.readAll(), "old report") << size.what;
+        old.close();
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"张三.txt"}) << size.what;
+    }
 }
 
 TEST(DateText, WritesAndReadsYearMonthDay)

@@ -61,6 +61,23 @@ FixtureDbs& FixtureDbs::remove(Db db)
     return *this;
 }
 
+FixtureDbs& FixtureDbs::damage(Db db, Damage how)
+{
+    QFile built(QDir(builtDatabaseDir()).filePath(dbFileName(db)));
+    if (!built.open(QIODevice::ReadOnly)) throw std::runtime_error("no built file " + built.fileName().toStdString());
+    const QByteArray whole = built.readAll();
+    QByteArray bytes;
+    switch (how) {
+    case Damage::Empty: break;
+    case Damage::Truncated: bytes = whole.left(whole.size() / 2); break;
+    case Damage::Garbage: bytes = QByteArray("this is no database\n").repeated(whole.size() / 20 + 1).left(whole.size()); break;
+    }
+    QFile file(dbFilePath(db));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write " + file.fileName().toStdString());
+    return *this;
+}
+
 QString builtDatabaseDir()
 {
     return QStringLiteral(JIAMING_BIN_DIR);

@@ -10,6 +10,13 @@
 #include <QTemporaryDir>
 #include <initializer_list>
 
+// How a damaged copy of a built knowledge file is spoilt.
+enum class Damage {
+    Empty,      // zero bytes
+    Truncated,  // the first half of the built file
+    Garbage,    // text that is no database at all, of the built file's size
+};
+
 class FixtureDbs {
 public:
     FixtureDbs();
@@ -21,6 +28,8 @@ public:
     FixtureDbs& exec(Db db, const QString& sql);
     // Removes the file, so lookups meet a missing file.
     FixtureDbs& remove(Db db);
+    // Writes a damaged copy of the built file in place of the fixture file.
+    FixtureDbs& damage(Db db, Damage how);
 
     QString dir() const { return dir_.path(); }
 
