@@ -38,9 +38,10 @@ int MonthStemFor(int yearStem, int monthBranch)
 
 int DaySexagenary(const QDate& date)
 {
-    const int g = date.year() - 1;
-    const int n = date.dayOfYear();
-    return wrapIndex(5 * g + g / 4 - g / 100 + g / 400 + n + 6014, 60);
+    // Counted on the Julian day number (64 bits), so that a year typed with many digits cannot
+    // overflow the sum; Julian day 11 was a 甲子 day.
+    const qint64 n = (date.toJulianDay() + 49) % 60;
+    return static_cast<int>(n < 0 ? n + 60 : n);
 }
 
 int HourBranchOf(int hour) { return wrapIndex((hour + 1) / 2, kBranchCount); }

@@ -87,6 +87,9 @@ TEST(PillarRules, DayAndHourPillars)
     // consecutive days, also across a century that is no leap year
     EXPECT_EQ((DaySexagenary(QDate(1900, 3, 1)) - DaySexagenary(QDate(1900, 2, 28)) + 60) % 60, 1);
     EXPECT_EQ((DaySexagenary(QDate(2000, 3, 1)) - DaySexagenary(QDate(2000, 2, 28)) + 60) % 60, 2);
+    // a year typed with many digits still steps one number a day from 2000-01-01 (戊午, 54)
+    for (const QDate far : {QDate(683942100, 10, 3), QDate(-683942100, 10, 3), QDate(1, 1, 1)})
+        EXPECT_EQ(DaySexagenary(far), ((54 + QDate(2000, 1, 1).daysTo(far)) % 60 + 60) % 60) << far.year();
     for (int h = 0; h < 24; ++h) EXPECT_EQ(HourBranchOf(h), ((h + 1) / 2) % 12) << h;
     EXPECT_EQ(HourBranchOf(23), 0);
     EXPECT_EQ(HourStemFor(4, 0), 8);  // a 戊 day starts with 壬子
