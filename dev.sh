@@ -48,7 +48,7 @@ sanitize() {
   UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-asan --output-on-failure -j2
   cmake -S . -B build-tsan "${checking[@]}" -DJIAMING_SANITIZE=thread
   cmake --build build-tsan -j2 --target naming_tests app_tests
-  TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
+  TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/tests/support/tsan.supp" \
     ctest --test-dir build-tsan --output-on-failure -j2 -R '^(naming_tests|app_tests)[.]'
 }
 
