@@ -5,6 +5,7 @@
 // its LIKE over the whole list text.
 #include "naming/idiom_list.h"
 #include "naming/list_pager.h"
+#include "naming/list_run.h"
 #include "naming/list_search.h"
 #include "naming/naming_state.h"
 
