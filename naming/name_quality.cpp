@@ -1,0 +1,260 @@
+#include "name_quality.h"
+
+#include "data/query.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// Surnames whose reading as a surname is not the dictionary's first reading (曾 is zēng as a
+// surname, céng otherwise). Only the tones use it; 谐音 tries every reading anyway.
+struct SurnameReading {
+    char16_t character;
+    const char* reading;
+};
+constexpr std::array<SurnameReading, 36> kSurnameReadings = {{
+    {u'单', "shan4"}, {u'曾', "zeng1"}, {u'区', "ou1"},   {u'仇', "qiu2"},  {u'解', "xie4"},  {u'朴', "piao2"},
+    {u'查', "zha1"},  {u'盖', "ge3"},   {u'乐', "yue4"},  {u'缪', "miao4"}, {u'覃', "qin2"},  {u'尉', "yu4"},
+    {u'翟', "zhai2"}, {u'召', "shao4"}, {u'种', "chong2"}, {u'秘', "bi4"},  {u'折', "she2"},  {u'员', "yun4"},
+    {u'华', "hua4"},  {u'燕', "yan1"},  {u'宁', "ning4"}, {u'薄', "bo2"},   {u'曲', "qu1"},   {u'那', "na1"},
+    {u'黑', "he4"},   {u'繁', "po2"},   {u'句', "gou1"},  {u'叶', "ye4"},   {u'石', "shi2"},  {u'柏', "bai3"},
+    {u'重', "chong2"}, {u'纪', "ji3"},  {u'任', "ren2"},  {u'长', "chang2"}, {u'都', "du1"},  {u'应', "ying1"},
+}};
+
+const QString kCharSelect = QStringLiteral(
+    "select w.zi, w.pinyin, w.xb, w.nan, w.nv, w.px, l.level, l.common, l.strokes, l.radical, "
+    "g.gloss, g.meaning_class, g.mark from word w left join char_level l on l.zi = w.zi "
+    "left join char_gloss g on g.zi = w.zi where ");
+
+// Up to four syllables of 16 bits each in one key; 0 marks an unused place, so lengths differ.
+quint64 packed(const std::array<quint16, 4>& parts, int count)
+{
+    quint64 key = 0;
+    for (int i = 0; i < count; ++i) key |= quint64(parts[size_t(i)]) << (16 * i);
+    return key;
+}
+
+quint16 tonedPart(quint16 id, int tone)
+{
+    return quint16(id * 8 + tone);
+}
+
+std::vector<char32_t> codePoints(QStringView text)
+{
+    std::vector<char32_t> out;
+    out.reserve(size_t(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            out.push_back(QChar::surrogateToUcs4(c, text[i + 1]));
+            ++i;
+        } else {
+            out.push_back(c.unicode());
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+quint64 QualityJudge::nameKey(QStringView given)
+{
+    quint64 key = 0;
+    int i = 0;
+    for (char32_t cp : codePoints(given)) {
+        if (i == 3) return 0;  // longer names are in no list
+        key |= quint64(cp) << (21 * i++);
+    }
+    return key;
+}
+
+QString qualityCheckName(QualityCheck check)
+{
+    switch (check) {
+    case QualityCheck::Homophone: return QStringLiteral("谐音");
+    case QualityCheck::Tone: return QStringLiteral("声调");
+    case QualityCheck::Form: return QStringLiteral("字形");
+    case QualityCheck::Meaning: return QStringLiteral("字义");
+    case QualityCheck::Popularity: return QStringLiteral("重名");
+    case QualityCheck::Sex: return QStringLiteral("性别");
+    }
+    return {};
+}
+
+QString QualityJudgement::pinyinLine() const
+{
+    QStringList parts;
+    for (const CharacterNote& c : characters) parts << c.pinyin;
+    return parts.join(u' ');
+}
+
+QString QualityJudgement::reason() const
+{
+    QStringList noted, all;
+    for (const QualityFinding& f : findings) {
+        const QString line = qualityCheckName(f.check) + QStringLiteral("：") + f.sentence;
+        all << line;
+        if (!f.passed) noted << line;
+    }
+    return (noted.isEmpty() ? all : noted).join(u'\n');
+}
+
+QualityJudge QualityJudge::forSearch(const QString& surname, std::optional<ChildSex> sex, const QString& extraCharacters)
+{
+    QualityJudge judge;
+    judge.surname_ = surname.trimmed();
+    judge.sex_ = sex;
+    judge.loadCharacters(QStringLiteral("w.Aflag is null"), {});
+    QStringList extra;
+    for (char32_t cp : codePoints(judge.surname_ + extraCharacters)) extra << QString::fromUcs4(&cp, 1);
+    judge.loadCharacters(QStringLiteral("w.zi = ?"), extra);
+    judge.loadWordsAndNames();
+    judge.finishSurname();
+    return judge;
+}
+
+QualityJudge QualityJudge::forName(const QString& surname, const QString& given, std::optional<ChildSex> sex)
+{
+    QualityJudge judge;
+    judge.surname_ = surname.trimmed();
+    judge.sex_ = sex;
+    QStringList all;
+    for (char32_t cp : codePoints(judge.surname_ + given.trimmed())) all << QString::fromUcs4(&cp, 1);
+    judge.loadCharacters(QStringLiteral("w.zi = ?"), all);
+    judge.loadWordsAndNames();
+    judge.finishSurname();
+    return judge;
+}
+
+quint16 QualityJudge::syllableId(const QString& letters)
+{
+    auto it = syllableIds_.constFind(letters);
+    if (it != syllableIds_.constEnd()) return *it;
+    const quint16 id = quint16(syllableIds_.size() + 1);
+    syllableIds_.insert(letters, id);
+    return id;
+}
+
+void QualityJudge::loadCharacters(const QString& whereClause, const QStringList& values)
+{
+    Query q(Db::Velmora);
+    const auto visit = [&](const StreamRow& r) {
+        const QString zi = r.toText(0);
+        const auto cps = codePoints(zi);
+        if (cps.size() != 1 || index_.contains(cps[0])) return;
+        CharFacts c;
+        c.character = zi;
+        c.known = true;
+        for (const QString& reading : r.toText(1).split(u'、', Qt::SkipEmptyParts))
+            if (auto s = syllableFromMarks(reading)) {
+                if (std::find(c.readings.begin(), c.readings.end(), *s) != c.readings.end()) continue;
+                c.readings.push_back(*s);
+                c.syllableIds.push_back(syllableId(s->letters));
+            }
+        c.sexClass = r.toText(2);
+        c.forBoys = r.toInt(3) == 1;
+        c.forGirls = r.toInt(4) == 1;
+        c.px = r.toInt(5);
+        c.levelKnown = !r.isNull(6);
+        c.common = !c.levelKnown || r.toInt(7) == 1;
+        c.strokes = r.toInt(8);
+        c.radical = r.toInt(9);
+        c.gloss = r.toText(10);
+        c.meaningClass = r.toText(11);
+        c.mark = r.toText(12);
+        index_.insert(cps[0], int(chars_.size()));
+        chars_.push_back(std::move(c));
+    };
+    if (values.isEmpty()) {
+        q.scanWith(kCharSelect + whereClause, {}, visit);
+        return;
+    }
+    for (const QString& v : values) q.scanWith(kCharSelect + whereClause, {SqlParam(v)}, visit);
+}
+
+void QualityJudge::loadWordsAndNames()
+{
+    Query q(Db::Velmora);
+    q.scanWith(QStringLiteral("select word, pinyin, kind from ill_sound"), {}, [&](const StreamRow& r) {
+        std::vector<PinyinSyllable> syllables;
+        for (const QString& part : r.toText(1).split(u' ', Qt::SkipEmptyParts)) {
+            const auto s = syllableFromDigits(part);
+            if (!s) return;  // a malformed row matches nothing rather than something wrong
+            syllables.push_back(*s);
+        }
+        const int n = int(syllables.size());
+        if (n < 2 || n > 4) return;
+        const int word = int(illWords_.size());
+        illWords_.push_back({r.toText(0), r.toText(2), n});
+        std::array<quint16, 4> ids{};
+        for (int i = 0; i < n; ++i) ids[size_t(i)] = syllableId(syllables[size_t(i)].letters);
+        if (n >= 3) tonelessWords_.insert(packed(ids, n), word);
+        // A neutral tone in the list stands for a syllable said lightly: a name, whose characters
+        // all carry full tones, matches it with any tone.
+        std::array<quint16, 4> toned{};
+        const auto expand = [&](auto&& self, int at) -> void {
+            if (at == n) {
+                const quint64 key = packed(toned, n);
+                if (!tonedWords_.contains(key)) tonedWords_.insert(key, word);
+                return;
+            }
+            const int tone = syllables[size_t(at)].tone;
+            for (int t = (tone == 5 ? 1 : tone); t <= (tone == 5 ? 5 : tone); ++t) {
+                toned[size_t(at)] = tonedPart(ids[size_t(at)], t);
+                self(self, at + 1);
+            }
+        };
+        expand(expand, 0);
+    });
+    q.scanWith(QStringLiteral("select name, sex, year, rank from popular_name"), {}, [&](const StreamRow& r) {
+        const quint64 key = nameKey(r.toText(0));
+        if (!key) return;
+        Popular& p = popular_[key];
+        const QString sex = r.toText(1);
+        p.boys = p.boys || sex == QStringLiteral("男");
+        p.girls = p.girls || sex == QStringLiteral("女");
+        const int year = r.toInt(2);
+        if (year > p.year) {
+            p.year = year;
+            p.rank = r.toInt(3);
+        }
+    });
+}
+
+void QualityJudge::finishSurname()
+{
+    for (char32_t cp : codePoints(surname_)) {
+        if (!index_.contains(cp)) {
+            CharFacts unknown;
+            unknown.character = QString::fromUcs4(&cp, 1);
+            index_.insert(cp, int(chars_.size()));
+            chars_.push_back(unknown);
+        }
+    }
+    // Pointers into chars_ only once it no longer grows.
+    surnameCodePoints_ = codePoints(surname_);
+    for (char32_t cp : surnameCodePoints_) surnameFacts_.push_back(&chars_[size_t(index_.value(cp))]);
+}
+
+const QualityJudge::CharFacts* QualityJudge::facts(char32_t cp) const
+{
+    const auto it = index_.constFind(cp);
+    return it == index_.constEnd() ? nullptr : &chars_[size_t(*it)];
+}
+
+PinyinSyllable QualityJudge::toneReading(const CharFacts& c, bool isSurname) const
+{
+    if (isSurname && c.character.size() == 1)
+        for (const SurnameReading& s : kSurnameReadings)
+            if (c.character[0].unicode() == s.character)
+                if (auto own = syllableFromDigits(QString::fromLatin1(s.reading))) return *own;
+    return c.readings.empty() ? PinyinSyllable{} : c.readings.front();
+}
+
+QualityAssessment QualityJudge::assess(QStringView given) const
+{
+    QualityAssessment a;
+    a.score = evaluate(given, a.flags, nullptr);
+    return a;
+}
