@@ -24,7 +24,7 @@ constexpr std::array<SurnameReading, 36> kSurnameReadings = {{
 
 const QString kCharSelect = QStringLiteral(
     "select w.zi, w.pinyin, w.xb, w.nan, w.nv, w.px, l.level, l.common, l.strokes, l.radical, "
-    "g.gloss, g.meaning_class, g.mark from word w left join char_level l on l.zi = w.zi "
+    "g.gloss, g.meaning_class, g.mark, l.dated from word w left join char_level l on l.zi = w.zi "
     "left join char_gloss g on g.zi = w.zi where ");
 
 // Up to four syllables of 16 bits each in one key; 0 marks an unused place, so lengths differ.
@@ -163,6 +163,7 @@ void QualityJudge::loadCharacters(const QString& whereClause, const QStringList&
         c.gloss = r.toText(10);
         c.meaningClass = r.toText(11);
         c.mark = r.toText(12);
+        c.dated = r.toInt(13) == 1;
         index_.insert(cps[0], int(chars_.size()));
         chars_.push_back(std::move(c));
     };
@@ -196,7 +197,10 @@ void QualityJudge::loadWordsAndNames()
         const auto expand = [&](auto&& self, int at) -> void {
             if (at == n) {
                 const quint64 key = packed(toned, n);
-                if (!tonedWords_.contains(key)) tonedWords_.insert(key, word);
+                // The value tells an exact match (音同) from one through a neutral tone (音近).
+                bool exact = true;
+                for (int i = 0; i < n; ++i) exact = exact && toned[size_t(i)] % 8 == syllables[size_t(i)].tone;
+                if (!tonedWords_.contains(key) || exact) tonedWords_.insert(key, word * 2 + (exact ? 1 : 0));
                 return;
             }
             const int tone = syllables[size_t(at)].tone;
@@ -220,6 +224,20 @@ void QualityJudge::loadWordsAndNames()
             p.rank = r.toInt(3);
         }
     });
+    // The characters in fashion: those of the popular names, each name counted once per sex.
+    // A single given name counts as a last character.
+    for (auto it = popular_.constBegin(); it != popular_.constEnd(); ++it) {
+        const int length = (it.key() >> 21) & 0x1FFFFF ? 2 : 1;
+        for (int k = 0; k < length; ++k) {
+            const char32_t cp = char32_t((it.key() >> (21 * k)) & 0x1FFFFF);
+            const auto at = index_.constFind(cp);
+            if (at == index_.constEnd()) continue;
+            CharFacts& c = chars_[size_t(*at)];
+            const size_t place = k == length - 1 ? 1 : 0;
+            c.inBoysNames[place] += it->boys ? 1 : 0;
+            c.inGirlsNames[place] += it->girls ? 1 : 0;
+        }
+    }
 }
 
 void QualityJudge::finishSurname()

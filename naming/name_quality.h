@@ -16,6 +16,7 @@
 #include "naming/pinyin_syllable.h"
 
 #include <QHash>
+#include <array>
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -88,7 +89,10 @@ public:
         bool levelKnown = false;               // char_level has a row for it
         bool common = true;                    // read and typed easily
         int strokes = 0, radical = 0, px = 0;
+        // How many of the popular names hold the character first, second (or alone), by sex.
+        std::array<int, 2> inBoysNames{}, inGirlsNames{};
         QString gloss, meaningClass, mark;
+        bool dated = false;  // sounds like a name of the parents' generation
         QString sexClass;  // "男", "女", "1" (either) or "0"
         bool forBoys = false, forGirls = false;
     };
@@ -124,7 +128,7 @@ private:
     std::vector<char32_t> surnameCodePoints_;
     QHash<QString, quint16> syllableIds_;
     std::vector<IllWord> illWords_;
-    QHash<quint64, int> tonedWords_;     // packed toned syllables → illWords_ index
+    QHash<quint64, int> tonedWords_;     // packed toned syllables → 2 × illWords_ index + 1 when exact
     QHash<quint64, int> tonelessWords_;  // packed toneless syllables (3 or 4) → illWords_ index
     QHash<quint64, Popular> popular_;    // packed code points of a given name
 };

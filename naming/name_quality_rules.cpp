@@ -1,11 +1,13 @@
 // The rules of the 音形义 judgement and their sentences. One pass serves both the fast assessment
 // of a search (no text at all) and the full judgement of a report (every sentence).
 //
-// Score = 82 + bonus − penalties, kept within 0 … 100. The bonus (at most 18) rewards characters
-// common in given names (10), given-name characters with a meaning class (4) and a mix of 平 and 仄
-// that ends on a full, level tone (4). The penalties are listed with their rules below; the three
-// that make a name unfit to recommend (a 谐音, a rare character, a character not to choose) weigh
-// so much that such a name never ranks near a clean one.
+// Score = 68 + bonus − penalties, kept within 0 … 100. The bonus (at most 32) rewards what makes a
+// name easy to live with and of its time: characters common in given names (12), characters of
+// the popular names of recent years (6), characters that suit the child's sex (4), given-name
+// characters with a meaning class (4) and a mix of 平 and 仄 ending on a level tone (6). The
+// penalties are listed with their rules below; the three that make a name unfit to recommend (a
+// 谐音, a rare character, a character not to choose) weigh so much that such a name never ranks
+// near a clean one.
 #include "name_quality.h"
 
 #include <algorithm>
@@ -13,7 +15,7 @@
 
 namespace {
 
-constexpr int kBase = 82;
+constexpr int kBase = 68;
 constexpr int kIllSoundPenalty = 40;
 constexpr int kRarePenalty = 30;
 constexpr int kSurnameRepeatedPenalty = 30;
@@ -30,15 +32,12 @@ QString toneName(int tone)
     return tone >= 1 && tone <= 5 ? kNames[size_t(tone)] : QString();
 }
 
-// Points for how often given names use a character (px: 1 is the most common).
+// Points (0 … 12) for how often given names use a character; px ranks them, 1 the most common.
 int commonnessPoints(int px)
 {
-    if (px <= 0) return 0;
-    if (px <= 150) return 5;
-    if (px <= 500) return 4;
-    if (px <= 1000) return 3;
-    if (px <= 1500) return 1;
-    return 0;
+    constexpr int kRanked = 1500;  // from this rank on a character earns nothing
+    if (px <= 0 || px >= kRanked) return 0;
+    return 12 * (kRanked - px) / kRanked;
 }
 
 QString quoted(const QString& text)
@@ -131,8 +130,8 @@ int QualityJudge::evaluate(QStringView givenText, unsigned& flags, Notes* notes)
                         plain |= quint64(toneless[size_t(k)]) << (16 * k);
                     }
                     if (auto it = tonedWords_.constFind(key); it != tonedWords_.constEnd()) {
-                        foundWord = *it, foundAt = at, foundLength = length, foundToned = true;
-                        break;
+                        foundWord = *it / 2, foundAt = at, foundLength = length, foundToned = *it % 2 == 1;
+                        if (foundToned) break;
                     }
                     if (length >= 3 && foundWord < 0)
                         if (auto it = tonelessWords_.constFind(plain); it != tonelessWords_.constEnd())
@@ -142,7 +141,7 @@ int QualityJudge::evaluate(QStringView givenText, unsigned& flags, Notes* notes)
                     while (k >= 0 && ++choice[size_t(k)] == int(f[size_t(at + k)]->readings.size())) choice[size_t(k--)] = 0;
                     if (k < 0) break;
                 }
-                if (foundToned) break;
+                if (foundWord >= 0) break;
             }
         }
         if (foundWord >= 0) {
@@ -223,7 +222,7 @@ int QualityJudge::evaluate(QStringView givenText, unsigned& flags, Notes* notes)
                     if (notes) notes->warn(QualityCheck::Tone, QStringLiteral("各字韵母都是%1，读来拗口").arg(final));
                 }
             }
-            if (hasLevel && hasOblique) bonus += last.level() ? 4 : last.tone == 4 ? 3 : 1;
+            if (hasLevel && hasOblique) bonus += last.level() ? 6 : last.tone == 4 ? 4 : 1;
             if (notes) {
                 QStringList names;
                 for (int i = 0; i < n; ++i) names << toneName(t[size_t(i)].tone);
@@ -302,7 +301,26 @@ int QualityJudge::evaluate(QStringView givenText, unsigned& flags, Notes* notes)
     {
         int points = 0;
         for (int i = surnameCount; i < n; ++i) points += commonnessPoints(f[size_t(i)]->px);
-        bonus += 2 * points / givenCount;
+        bonus += points / givenCount;
+        // In fashion: the character stands in that place in popular names of the child's sex
+        // (2 points a name, at most 6), or at least in the other place (1).
+        int fashion = 0;
+        for (int i = surnameCount; i < n; ++i) {
+            const CharFacts& c = *f[size_t(i)];
+            const size_t place = i == n - 1 ? 1 : 0;
+            std::array<int, 2> uses = !sex_ ? std::array<int, 2>{c.inBoysNames[0] + c.inGirlsNames[0],
+                                                                 c.inBoysNames[1] + c.inGirlsNames[1]}
+                                      : *sex_ == ChildSex::Boy ? c.inBoysNames : c.inGirlsNames;
+            fashion += uses[place] > 0 ? 2 * std::min(uses[place], 3) : uses[1 - place] > 0 ? 1 : 0;
+        }
+        bonus += fashion / givenCount;
+        int dated = 0;
+        for (int i = surnameCount; i < n; ++i)
+            if (f[size_t(i)]->dated) {
+                dated += 6;
+                if (notes) notes->warn(QualityCheck::Popularity, quoted(text(i)) + QStringLiteral("多见于上一代人的名字，显得老派"));
+            }
+        penalty += dated / givenCount;
         const auto it = popular_.constFind(nameKey(givenText));
         const bool listed = it != popular_.constEnd() &&
                             (!sex_ || (*sex_ == ChildSex::Boy ? it->boys : it->girls));
@@ -327,11 +345,19 @@ int QualityJudge::evaluate(QStringView givenText, unsigned& flags, Notes* notes)
         if (notes) notes->pass(QualityCheck::Popularity, QStringLiteral("不在近年最常见的名字之列，重名较少"));
     }
 
-    // 性别
+    // 性别: a character of the child's own sex earns the full 4, one for either sex 1.
     if (!sex_) {
+        bonus += 4;
         if (notes) notes->pass(QualityCheck::Sex, QStringLiteral("未指定性别，不作判断"));
     } else {
         const bool boy = *sex_ == ChildSex::Boy;
+        const QString own = boy ? QStringLiteral("男") : QStringLiteral("女");
+        int points = 0;
+        for (int i = surnameCount; i < n; ++i) {
+            const CharFacts& c = *f[size_t(i)];
+            points += c.sexClass == own ? 4 : (boy ? c.forBoys : c.forGirls) ? 1 : 0;
+        }
+        bonus += points / givenCount;
         for (int i = surnameCount; i < n; ++i) {
             const CharFacts& c = *f[size_t(i)];
             if (!c.known || c.sexClass == QStringLiteral("0")) continue;

@@ -32,7 +32,7 @@ std::vector<std::vector<Cell>> readRows(const fs::path& path, size_t columns)
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty() || line[0] == '#') continue;
         auto fields = splitTabs(line);
-        if (fields.size() == columns - 1) fields.emplace_back();
+        if (fields.size() == columns - 1) fields.emplace_back();  // an empty last field
         if (fields.size() != columns)
             throw std::runtime_error(path.string() + ":" + std::to_string(lineNo) + ": expected " +
                                      std::to_string(columns) + " fields, found " + std::to_string(fields.size()));
@@ -94,7 +94,7 @@ void addQualityTables(BuildContext& context)
     insertFiles(context, "ill_sounds_", "ill_sound", {"word", "pinyin", "kind"});
     insertFiles(context, "char_glosses_", "char_gloss", {"zi", "gloss", "meaning_class", "mark"});
     insertFiles(context, "popular_names", "popular_name", {"year", "sex", "rank", "name"});
-    insertFiles(context, "char_levels", "char_level", {"zi", "level", "common", "strokes", "radical"});
+    insertFiles(context, "char_levels", "char_level", {"zi", "level", "common", "strokes", "radical", "dated"});
     context.current.insertRows("popular_name", {"year", "sex", "rank", "name"},
                                projectPopularNames(context.dbDir / "dict" / "popular_given_names.txt"));
 }

@@ -22,7 +22,7 @@ CREATE INDEX char_gloss_zi ON char_gloss (zi);
 -- The most given names of recent years by sex; year and rank are NULL for the project's own list.
 CREATE TABLE popular_name (year INTEGER, sex TEXT NOT NULL, rank INTEGER, name TEXT NOT NULL);
 -- Level in the 通用规范汉字表 (0 outside it), whether people read and type the character easily,
--- its plain simplified stroke count and its radical number.
+-- its plain simplified stroke count, its radical number and whether it sounds dated in a child's name.
 CREATE TABLE char_level (zi TEXT NOT NULL, level INTEGER NOT NULL, common INTEGER NOT NULL,
-                         strokes INTEGER NOT NULL, radical INTEGER NOT NULL);
+                         strokes INTEGER NOT NULL, radical INTEGER NOT NULL, dated INTEGER NOT NULL DEFAULT 0);
 CREATE INDEX char_level_zi ON char_level (zi);
