@@ -152,6 +152,14 @@ void QualityJudge::loadCharacters(const QString& whereClause, const QStringList&
                 c.readings.push_back(*s);
                 c.syllableIds.push_back(syllableId(s->letters));
             }
+        // A name character always takes a full tone: a neutral reading (子 zi as a suffix) is left
+        // out when the character has a toned one.
+        if (c.readings.size() > 1)
+            for (size_t i = c.readings.size(); i-- > 0;)
+                if (c.readings[i].tone == 5) {
+                    c.readings.erase(c.readings.begin() + qsizetype(i));
+                    c.syllableIds.erase(c.syllableIds.begin() + qsizetype(i));
+                }
         c.sexClass = r.toText(2);
         c.forBoys = r.toInt(3) == 1;
         c.forGirls = r.toInt(4) == 1;
