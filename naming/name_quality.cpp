@@ -2,6 +2,10 @@
 
 #include "data/query.h"
 
+#include <QFileInfo>
+#include <QDateTime>
+#include <mutex>
+
 #include <algorithm>
 #include <array>
 
@@ -61,10 +65,15 @@ std::vector<char32_t> codePoints(QStringView text)
 quint64 QualityJudge::nameKey(QStringView given)
 {
     quint64 key = 0;
-    int i = 0;
-    for (char32_t cp : codePoints(given)) {
-        if (i == 3) return 0;  // longer names are in no list
-        key |= quint64(cp) << (21 * i++);
+    int count = 0;
+    for (qsizetype i = 0; i < given.size(); ++i) {
+        char32_t cp = given[i].unicode();
+        if (given[i].isHighSurrogate() && i + 1 < given.size()) {
+            cp = QChar::surrogateToUcs4(given[i], given[i + 1]);
+            ++i;
+        }
+        if (count == 3) return 0;  // longer names are in no list
+        key |= quint64(cp) << (21 * count++);
     }
     return key;
 }
@@ -100,17 +109,43 @@ QString QualityJudgement::reason() const
     return (noted.isEmpty() ? all : noted).join(u'\n');
 }
 
+namespace {
+
+// Syllable letters as small numbers, the same in every judge of the process, so that the shared word
+// lists and each judge's characters agree. Only loading interns; judging reads the numbers stored.
+constexpr int kSyllableLimit = 2048;  // far above the some 1,300 spellings readings use
+
+quint16 syllableId(const QString& letters)
+{
+    static std::mutex mutex;
+    static QHash<QString, quint16> ids;
+    const std::lock_guard<std::mutex> lock(mutex);
+    const auto it = ids.constFind(letters);
+    if (it != ids.constEnd()) return *it;
+    const quint16 id = quint16(std::min<qsizetype>(ids.size() + 1, kSyllableLimit - 1));
+    ids.insert(letters, id);
+    return id;
+}
+
+}  // namespace
+
+bool QualityJudge::WordLists::startsWord(quint16 a, quint16 b) const
+{
+    const size_t bit = size_t(a) * kSyllableLimit + b;
+    return (pairs[bit / 64] >> (bit % 64)) & 1;
+}
+
 QualityJudge QualityJudge::forSearch(const QString& surname, std::optional<ChildSex> sex, const QString& extraCharacters)
 {
     QualityJudge judge;
     judge.surname_ = surname.trimmed();
     judge.sex_ = sex;
-    judge.loadCharacters(QStringLiteral("w.Aflag is null"), {});
+    Query q(Db::Velmora);
+    judge.loadCharacters(q, QStringLiteral("w.Aflag is null"), {});
     QStringList extra;
     for (char32_t cp : codePoints(judge.surname_ + extraCharacters)) extra << QString::fromUcs4(&cp, 1);
-    judge.loadCharacters(QStringLiteral("w.zi = ?"), extra);
-    judge.loadWordsAndNames();
-    judge.finishSurname();
+    judge.loadCharacters(q, QStringLiteral("w.zi = ?"), extra);
+    judge.finishLoading(q);
     return judge;
 }
 
@@ -119,26 +154,19 @@ QualityJudge QualityJudge::forName(const QString& surname, const QString& given,
     QualityJudge judge;
     judge.surname_ = surname.trimmed();
     judge.sex_ = sex;
-    QStringList all;
-    for (char32_t cp : codePoints(judge.surname_ + given.trimmed())) all << QString::fromUcs4(&cp, 1);
-    judge.loadCharacters(QStringLiteral("w.zi = ?"), all);
-    judge.loadWordsAndNames();
-    judge.finishSurname();
+    QStringList all, marks;
+    for (char32_t cp : codePoints(judge.surname_ + given.trimmed())) {
+        all << QString::fromUcs4(&cp, 1);
+        marks << QStringLiteral("?");
+    }
+    Query q(Db::Velmora);
+    if (!all.isEmpty()) judge.loadCharacters(q, QStringLiteral("w.zi in (") + marks.join(u',') + u')', all);
+    judge.finishLoading(q);
     return judge;
 }
 
-quint16 QualityJudge::syllableId(const QString& letters)
+void QualityJudge::loadCharacters(Query& q, const QString& whereClause, const QStringList& values)
 {
-    auto it = syllableIds_.constFind(letters);
-    if (it != syllableIds_.constEnd()) return *it;
-    const quint16 id = quint16(syllableIds_.size() + 1);
-    syllableIds_.insert(letters, id);
-    return id;
-}
-
-void QualityJudge::loadCharacters(const QString& whereClause, const QStringList& values)
-{
-    Query q(Db::Velmora);
     const auto visit = [&](const StreamRow& r) {
         const QString zi = r.toText(0);
         const auto cps = codePoints(zi);
@@ -175,6 +203,11 @@ void QualityJudge::loadCharacters(const QString& whereClause, const QStringList&
         index_.insert(cps[0], int(chars_.size()));
         chars_.push_back(std::move(c));
     };
+    if (whereClause.contains(QLatin1String(" in ("))) {
+        std::vector<SqlParam> params(values.begin(), values.end());
+        q.scanWith(kCharSelect + whereClause, params, visit);
+        return;
+    }
     if (values.isEmpty()) {
         q.scanWith(kCharSelect + whereClause, {}, visit);
         return;
@@ -182,9 +215,21 @@ void QualityJudge::loadCharacters(const QString& whereClause, const QStringList&
     for (const QString& v : values) q.scanWith(kCharSelect + whereClause, {SqlParam(v)}, visit);
 }
 
-void QualityJudge::loadWordsAndNames()
+std::shared_ptr<const QualityJudge::WordLists> QualityJudge::wordLists(Query& q)
 {
-    Query q(Db::Velmora);
+    // One copy per knowledge file as it stands: a rebuilt or another file (a test's) reads afresh.
+    const QFileInfo file(dbFilePath(Db::Velmora));
+    const QString identity = file.absoluteFilePath() + u'|' + QString::number(file.size()) + u'|' +
+                             QString::number(file.lastModified().toMSecsSinceEpoch());
+    static std::mutex mutex;
+    static QString cachedIdentity;
+    static std::shared_ptr<const WordLists> cached;
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        if (cached && cachedIdentity == identity) return cached;
+    }
+    auto lists = std::make_shared<WordLists>();
+    lists->pairs.assign(size_t(kSyllableLimit) * kSyllableLimit / 64, 0);
     q.scanWith(QStringLiteral("select word, pinyin, kind from ill_sound"), {}, [&](const StreamRow& r) {
         std::vector<PinyinSyllable> syllables;
         for (const QString& part : r.toText(1).split(u' ', Qt::SkipEmptyParts)) {
@@ -194,11 +239,13 @@ void QualityJudge::loadWordsAndNames()
         }
         const int n = int(syllables.size());
         if (n < 2 || n > 4) return;
-        const int word = int(illWords_.size());
-        illWords_.push_back({r.toText(0), r.toText(2), n});
+        const int word = int(lists->words.size());
+        lists->words.push_back({r.toText(0), r.toText(2), n});
         std::array<quint16, 4> ids{};
         for (int i = 0; i < n; ++i) ids[size_t(i)] = syllableId(syllables[size_t(i)].letters);
-        if (n >= 3) tonelessWords_.insert(packed(ids, n), word);
+        const size_t bit = size_t(ids[0]) * kSyllableLimit + ids[1];
+        lists->pairs[bit / 64] |= quint64(1) << (bit % 64);
+        if (n >= 3) lists->toneless.insert(packed(ids, n), word);
         // A neutral tone in the list stands for a syllable said lightly: a name, whose characters
         // all carry full tones, matches it with any tone.
         std::array<quint16, 4> toned{};
@@ -208,7 +255,7 @@ void QualityJudge::loadWordsAndNames()
                 // The value tells an exact match (音同) from one through a neutral tone (音近).
                 bool exact = true;
                 for (int i = 0; i < n; ++i) exact = exact && toned[size_t(i)] % 8 == syllables[size_t(i)].tone;
-                if (!tonedWords_.contains(key) || exact) tonedWords_.insert(key, word * 2 + (exact ? 1 : 0));
+                if (!lists->toned.contains(key) || exact) lists->toned.insert(key, word * 2 + (exact ? 1 : 0));
                 return;
             }
             const int tone = syllables[size_t(at)].tone;
@@ -222,7 +269,7 @@ void QualityJudge::loadWordsAndNames()
     q.scanWith(QStringLiteral("select name, sex, year, rank from popular_name"), {}, [&](const StreamRow& r) {
         const quint64 key = nameKey(r.toText(0));
         if (!key) return;
-        Popular& p = popular_[key];
+        Popular& p = lists->popular[key];
         const QString sex = r.toText(1);
         p.boys = p.boys || sex == QStringLiteral("男");
         p.girls = p.girls || sex == QStringLiteral("女");
@@ -232,9 +279,18 @@ void QualityJudge::loadWordsAndNames()
             p.rank = r.toInt(3);
         }
     });
-    // The characters in fashion: those of the popular names, each name counted once per sex.
-    // A single given name counts as a last character.
-    for (auto it = popular_.constBegin(); it != popular_.constEnd(); ++it) {
+    const std::lock_guard<std::mutex> lock(mutex);
+    cachedIdentity = identity;
+    cached = std::move(lists);
+    return cached;
+}
+
+void QualityJudge::finishLoading(Query& q)
+{
+    lists_ = wordLists(q);
+    // The characters in fashion: those of the popular names, each name counted once per sex. A
+    // single given name counts as a last character.
+    for (auto it = lists_->popular.constBegin(); it != lists_->popular.constEnd(); ++it) {
         const int length = (it.key() >> 21) & 0x1FFFFF ? 2 : 1;
         for (int k = 0; k < length; ++k) {
             const char32_t cp = char32_t((it.key() >> (21 * k)) & 0x1FFFFF);
@@ -246,36 +302,45 @@ void QualityJudge::loadWordsAndNames()
             c.inGirlsNames[place] += it->girls ? 1 : 0;
         }
     }
-}
-
-void QualityJudge::finishSurname()
-{
-    for (char32_t cp : codePoints(surname_)) {
-        if (!index_.contains(cp)) {
-            CharFacts unknown;
-            unknown.character = QString::fromUcs4(&cp, 1);
-            index_.insert(cp, int(chars_.size()));
-            chars_.push_back(unknown);
-        }
+    surnameCodePoints_ = codePoints(surname_);
+    for (char32_t cp : surnameCodePoints_) {
+        if (index_.contains(cp)) continue;
+        CharFacts unknown;
+        unknown.character = QString::fromUcs4(&cp, 1);
+        index_.insert(cp, int(chars_.size()));
+        chars_.push_back(unknown);
     }
     // Pointers into chars_ only once it no longer grows.
-    surnameCodePoints_ = codePoints(surname_);
-    for (char32_t cp : surnameCodePoints_) surnameFacts_.push_back(&chars_[size_t(index_.value(cp))]);
+    for (char32_t cp : surnameCodePoints_) {
+        const CharFacts& c = chars_[size_t(index_.value(cp))];
+        surnameFacts_.push_back(&c);
+        PinyinSyllable reading = c.readings.empty() ? PinyinSyllable{} : c.readings.front();
+        if (c.character.size() == 1)
+            for (const SurnameReading& s : kSurnameReadings)
+                if (c.character[0].unicode() == s.character)
+                    if (auto own = syllableFromDigits(QString::fromLatin1(s.reading))) reading = *own;
+        surnameReadings_.push_back(reading);
+    }
+    bmpIndex_.assign(0x10000, -1);
+    for (auto it = index_.constBegin(); it != index_.constEnd(); ++it)
+        if (it.key() < 0x10000) bmpIndex_[it.key()] = *it;
 }
 
 const QualityJudge::CharFacts* QualityJudge::facts(char32_t cp) const
 {
+    if (cp < 0x10000) {
+        const int at = bmpIndex_.empty() ? -1 : bmpIndex_[cp];
+        return at < 0 ? nullptr : &chars_[size_t(at)];
+    }
     const auto it = index_.constFind(cp);
     return it == index_.constEnd() ? nullptr : &chars_[size_t(*it)];
 }
 
-PinyinSyllable QualityJudge::toneReading(const CharFacts& c, bool isSurname) const
+const PinyinSyllable& QualityJudge::toneReading(const CharFacts& c, int position) const
 {
-    if (isSurname && c.character.size() == 1)
-        for (const SurnameReading& s : kSurnameReadings)
-            if (c.character[0].unicode() == s.character)
-                if (auto own = syllableFromDigits(QString::fromLatin1(s.reading))) return *own;
-    return c.readings.empty() ? PinyinSyllable{} : c.readings.front();
+    static const PinyinSyllable kNone;
+    if (position < int(surnameReadings_.size())) return surnameReadings_[size_t(position)];
+    return c.readings.empty() ? kNone : c.readings.front();
 }
 
 QualityAssessment QualityJudge::assess(QStringView given) const

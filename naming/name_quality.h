@@ -20,8 +20,11 @@
 #include <QList>
 #include <QString>
 #include <QStringView>
+#include <memory>
 #include <optional>
 #include <vector>
+
+class Query;
 
 enum class QualityCheck { Homophone, Tone, Form, Meaning, Popularity, Sex };
 inline constexpr int kQualityCheckCount = 6;
@@ -106,29 +109,36 @@ private:
         bool boys = false, girls = false;
         int year = 0, rank = 0;  // the most recent report that lists the name; 0 for the project's list
     };
+    // The word list and the popular names: the same for every judge of one knowledge file, so they
+    // are read once per file and shared.
+    struct WordLists {
+        std::vector<IllWord> words;
+        QHash<quint64, int> toned;     // packed toned syllables → 2 × words index + 1 when exact
+        QHash<quint64, int> toneless;  // packed toneless syllables (3 or 4) → words index
+        std::vector<quint64> pairs;    // bit a·kSyllableLimit + b: some word starts with syllables a b
+        QHash<quint64, Popular> popular;  // nameKey of a given name
+        bool startsWord(quint16 a, quint16 b) const;
+    };
     struct Notes;  // the sentences, when judge() asks for them
 
     QualityJudge() = default;
     // Up to three code points of a given name in one key; 0 for a longer name.
     static quint64 nameKey(QStringView given);
-    void loadCharacters(const QString& whereClause, const QStringList& values);
-    void loadWordsAndNames();
-    void finishSurname();
-    quint16 syllableId(const QString& letters);
+    static std::shared_ptr<const WordLists> wordLists(Query& q);
+    void loadCharacters(Query& q, const QString& whereClause, const QStringList& values);
+    void finishLoading(Query& q);
     const CharFacts* facts(char32_t cp) const;
     int evaluate(QStringView given, unsigned& flags, Notes* notes) const;
     // The reading the tones are judged on: a surname's own reading where it differs (曾 zēng).
-    PinyinSyllable toneReading(const CharFacts& c, bool isSurname) const;
+    const PinyinSyllable& toneReading(const CharFacts& c, int position) const;
 
     QString surname_;
     std::optional<ChildSex> sex_;
     std::vector<CharFacts> chars_;
     QHash<char32_t, int> index_;
+    std::vector<int> bmpIndex_;  // chars_ index by code point below 0x10000, −1 for none: the hot lookup
     std::vector<const CharFacts*> surnameFacts_;
     std::vector<char32_t> surnameCodePoints_;
-    QHash<QString, quint16> syllableIds_;
-    std::vector<IllWord> illWords_;
-    QHash<quint64, int> tonedWords_;     // packed toned syllables → 2 × illWords_ index + 1 when exact
-    QHash<quint64, int> tonelessWords_;  // packed toneless syllables (3 or 4) → illWords_ index
-    QHash<quint64, Popular> popular_;    // packed code points of a given name
+    std::vector<PinyinSyllable> surnameReadings_;
+    std::shared_ptr<const WordLists> lists_;
 };

@@ -115,6 +115,11 @@ int QualityJudge::evaluate(QStringView givenText, unsigned& flags, Notes* notes)
                 bool readable = true;
                 for (int k = at; k < at + length; ++k) readable = readable && !f[size_t(k)]->readings.empty();
                 if (!readable) continue;
+                // Most windows start no word at all: their first two syllables tell at once.
+                bool starts = false;
+                for (quint16 a : f[size_t(at)]->syllableIds)
+                    for (quint16 b : f[size_t(at + 1)]->syllableIds) starts = starts || lists_->startsWord(a, b);
+                if (!starts) continue;
                 std::array<int, 4> choice{};
                 for (int combos = 0; combos < 256; ++combos) {
                     std::array<quint16, 4> toneless{}, toned{};
@@ -129,12 +134,12 @@ int QualityJudge::evaluate(QStringView givenText, unsigned& flags, Notes* notes)
                         key |= quint64(toned[size_t(k)]) << (16 * k);
                         plain |= quint64(toneless[size_t(k)]) << (16 * k);
                     }
-                    if (auto it = tonedWords_.constFind(key); it != tonedWords_.constEnd()) {
+                    if (auto it = lists_->toned.constFind(key); it != lists_->toned.constEnd()) {
                         foundWord = *it / 2, foundAt = at, foundLength = length, foundToned = *it % 2 == 1;
                         if (foundToned) break;
                     }
                     if (length >= 3 && foundWord < 0)
-                        if (auto it = tonelessWords_.constFind(plain); it != tonelessWords_.constEnd())
+                        if (auto it = lists_->toneless.constFind(plain); it != lists_->toneless.constEnd())
                             foundWord = *it, foundAt = at, foundLength = length;
                     // the next combination of readings
                     int k = length - 1;
@@ -150,7 +155,7 @@ int QualityJudge::evaluate(QStringView givenText, unsigned& flags, Notes* notes)
             if (notes)
                 notes->warn(QualityCheck::Homophone,
                             span(foundAt, foundLength) + (foundToned ? QStringLiteral(" 音同 ") : QStringLiteral(" 音近 ")) +
-                                illWords_[size_t(foundWord)].word + QStringLiteral("，容易被人取笑"));
+                                lists_->words[size_t(foundWord)].word + QStringLiteral("，容易被人取笑"));
         } else if (notes) {
             notes->pass(QualityCheck::Homophone, QStringLiteral("未发现不雅的谐音"));
         }
@@ -158,27 +163,28 @@ int QualityJudge::evaluate(QStringView givenText, unsigned& flags, Notes* notes)
 
     // 声调
     {
-        std::array<PinyinSyllable, kMaxChars> t;
+        std::array<const PinyinSyllable*, kMaxChars> tones{};
         bool readable = true;
         for (int i = 0; i < n; ++i) {
-            t[size_t(i)] = toneReading(*f[size_t(i)], i < surnameCount);
-            readable = readable && !t[size_t(i)].letters.isEmpty();
+            tones[size_t(i)] = &toneReading(*f[size_t(i)], i);
+            readable = readable && !tones[size_t(i)]->letters.isEmpty();
         }
+        const auto t = [&](size_t i) -> const PinyinSyllable& { return *tones[i]; };
         if (!readable) {
             if (notes) notes->pass(QualityCheck::Tone, QStringLiteral("有字读音不详，未判断声调"));
         } else {
-            bool allSame = t[0].tone != 5, hasLevel = false, hasOblique = false;
+            bool allSame = t(0).tone != 5, hasLevel = false, hasOblique = false;
             for (int i = 0; i < n; ++i) {
-                allSame = allSame && t[size_t(i)].tone == t[0].tone;
-                hasLevel = hasLevel || t[size_t(i)].level();
-                hasOblique = hasOblique || t[size_t(i)].oblique();
+                allSame = allSame && t(size_t(i)).tone == t(0).tone;
+                hasLevel = hasLevel || t(size_t(i)).level();
+                hasOblique = hasOblique || t(size_t(i)).oblique();
             }
-            const PinyinSyllable& last = t[size_t(n - 1)];
+            const PinyinSyllable& last = t(size_t(n - 1));
             if (allSame) {
                 penalty += n >= 3 ? 8 : 5;
                 if (notes)
                     notes->warn(QualityCheck::Tone, QStringLiteral("全名%1个字都读%2，声调单一，读来平板")
-                                                        .arg(n).arg(toneName(t[0].tone)));
+                                                        .arg(n).arg(toneName(t(0).tone)));
             } else if (n >= 3 && !(hasLevel && hasOblique)) {
                 penalty += 4;
                 if (notes)
@@ -188,17 +194,17 @@ int QualityJudge::evaluate(QStringView givenText, unsigned& flags, Notes* notes)
             if (last.tone == 5) {
                 penalty += 6;
                 if (notes) notes->warn(QualityCheck::Tone, QStringLiteral("末字读轻声，名字收尾不清"));
-            } else if (last.tone == 3 && t[size_t(n - 2)].tone == 3) {
+            } else if (last.tone == 3 && t(size_t(n - 2)).tone == 3) {
                 penalty += 5;
                 if (notes) notes->warn(QualityCheck::Tone, QStringLiteral("末两字都是上声，连读时前一字要变调，不易读清"));
             } else if (last.tone == 3) {
                 penalty += 2;  // a falling-rising ending carries less far than a level one
             }
             // The surname's sound again: the same syllable, or every character on one initial or final.
-            const PinyinSyllable& s = t[size_t(surnameCount - 1)];
+            const PinyinSyllable& s = t(size_t(surnameCount - 1));
             bool sameSyllable = false;
             for (int i = surnameCount; i < n; ++i)
-                if (t[size_t(i)].letters == s.letters && cps[size_t(i)] != cps[size_t(surnameCount - 1)]) sameSyllable = true;
+                if (t(size_t(i)).letters == s.letters && cps[size_t(i)] != cps[size_t(surnameCount - 1)]) sameSyllable = true;
             if (sameSyllable) {
                 penalty += 8;
                 if (notes) notes->warn(QualityCheck::Tone, QStringLiteral("名字与姓同音，读来重复"));
@@ -208,7 +214,7 @@ int QualityJudge::evaluate(QStringView givenText, unsigned& flags, Notes* notes)
                 const QStringView initial = QStringView(s.letters).left(il), final = QStringView(s.letters).mid(il);
                 bool sameInitial = il > 0, sameFinal = true;
                 for (int i = 0; i < n; ++i) {
-                    const PinyinSyllable& x = t[size_t(i)];
+                    const PinyinSyllable& x = t(size_t(i));
                     const int xl = x.initialLength();
                     sameInitial = sameInitial && QStringView(x.letters).left(xl) == initial;
                     sameFinal = sameFinal && QStringView(x.letters).mid(xl) == final;
@@ -225,7 +231,7 @@ int QualityJudge::evaluate(QStringView givenText, unsigned& flags, Notes* notes)
             if (hasLevel && hasOblique) bonus += last.level() ? 6 : last.tone == 4 ? 4 : 1;
             if (notes) {
                 QStringList names;
-                for (int i = 0; i < n; ++i) names << toneName(t[size_t(i)].tone);
+                for (int i = 0; i < n; ++i) names << toneName(t(size_t(i)).tone);
                 notes->pass(QualityCheck::Tone, QStringLiteral("声调依次为") + names.join(u'、') +
                                                     (hasLevel && hasOblique ? QStringLiteral("，平仄相间，读来有起伏")
                                                                             : QString()));
@@ -321,8 +327,8 @@ int QualityJudge::evaluate(QStringView givenText, unsigned& flags, Notes* notes)
                 if (notes) notes->warn(QualityCheck::Popularity, quoted(text(i)) + QStringLiteral("多见于上一代人的名字，显得老派"));
             }
         penalty += dated / givenCount;
-        const auto it = popular_.constFind(nameKey(givenText));
-        const bool listed = it != popular_.constEnd() &&
+        const auto it = lists_->popular.constFind(nameKey(givenText));
+        const bool listed = it != lists_->popular.constEnd() &&
                             (!sex_ || (*sex_ == ChildSex::Boy ? it->boys : it->girls));
         if (listed) {
             penalty += 6;
@@ -383,14 +389,13 @@ QualityJudgement QualityJudge::judge(QStringView given) const
                                      (w.isEmpty() ? notes.good[size_t(c)] : w.join(QStringLiteral("；"))) + u'。'};
     }
     const QString all = surname_ + given.toString();
-    const int surnameLength = int(surnameFacts_.size());
     int i = 0;
     for (char32_t cp : all.toUcs4()) {
         const CharFacts* c = facts(cp);
         CharacterNote note;
         note.character = QString::fromUcs4(&cp, 1);
         if (c) {
-            const PinyinSyllable reading = toneReading(*c, i < surnameLength);
+            const PinyinSyllable& reading = toneReading(*c, i);
             note.pinyin = reading.letters.isEmpty() ? QString() : markedText(reading);
             note.gloss = c->gloss;
         }

@@ -30,9 +30,7 @@ bool isLetter(QChar c)
     return c >= u'a' && c <= u'z';
 }
 
-}  // namespace
-
-int PinyinSyllable::initialLength() const
+int initialSizeOf(const QString& letters)
 {
     for (const char* i : kInitials) {
         const int n = int(qstrlen(i));
@@ -40,6 +38,9 @@ int PinyinSyllable::initialLength() const
     }
     return 0;
 }
+
+}  // namespace
+
 
 std::optional<PinyinSyllable> syllableFromMarks(QStringView reading)
 {
@@ -61,6 +62,7 @@ std::optional<PinyinSyllable> syllableFromMarks(QStringView reading)
         if (!known) return std::nullopt;
     }
     if (s.letters.isEmpty()) return std::nullopt;
+    s.initialSize = initialSizeOf(s.letters);
     return s;
 }
 
@@ -75,6 +77,7 @@ std::optional<PinyinSyllable> syllableFromDigits(QStringView text)
         if (!isLetter(c)) return std::nullopt;
         s.letters += c;
     }
+    s.initialSize = initialSizeOf(s.letters);
     return s;
 }
 

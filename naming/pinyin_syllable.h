@@ -10,12 +10,13 @@
 struct PinyinSyllable {
     QString letters;  // "zhang", "lv"
     int tone = 5;     // 1 … 4, 5 neutral
+    int initialSize = 0;  // letters of the initial, worked out when the syllable is read
 
     // The initial consonant ("zh", "l"; empty for a syllable that starts with a vowel, y or w).
-    QString initial() const { return letters.left(initialLength()); }
-    int initialLength() const;
+    QString initial() const { return letters.left(initialSize); }
+    int initialLength() const { return initialSize; }
     // The rest after the initial ("ang", "i").
-    QString final() const { return letters.mid(initialLength()); }
+    QString final() const { return letters.mid(initialSize); }
     // 平 (tones 1, 2) or 仄 (3, 4); the neutral tone is neither.
     bool level() const { return tone == 1 || tone == 2; }
     bool oblique() const { return tone == 3 || tone == 4; }
