@@ -67,7 +67,7 @@ NameCandidates candidatesFromLines(const QString& surname, const QStringList& li
         for (qsizetype k = open + 1; k < line.size() && line[k].isDigit(); ++k) value = value * 10 + line[k].digitValue();
         return value;
     };
-    c.line = [lines](int i) { return lines[i]; };
+    c.line = [lines](int i) { return lines[i].trimmed(); };
     return c;
 }
 
