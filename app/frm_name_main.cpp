@@ -1,6 +1,7 @@
 #include "frm_name_main.h"
 
 #include "app/app_font.h"
+#include "app/birth_row.h"
 #include "app/notice.h"
 #include "app/report_pane.h"
 #include "numerology/name_report.h"
@@ -62,6 +63,7 @@ TFrmNameMain::TFrmNameMain(QWidget* parent) : QDialog(parent)
     Sday = addCombo(this, bar, "Sday", QStringLiteral("日"), numberItems(1, 31), QStringLiteral("1"));
     Shour = addCombo(this, bar, "Shour", QStringLiteral("时"), hourItems(), QStringLiteral("子 0"));
     RzComboBox8 = addCombo(this, bar, "RzComboBox8", QStringLiteral("分"), numberItems(0, 59, true), QStringLiteral("0"));
+    shareBirthDetails({NameA, nullptr, Sex, ComDate, SYear, SMonth, Sday, Shour, RzComboBox8});
 
     // The buttons sit on a second row of the top panel, so the window keeps its 675-pixel width.
     bar->addStretch();

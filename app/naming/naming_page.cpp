@@ -11,6 +11,7 @@
 #include "naming/stroke_plans.h"
 
 #include <QBoxLayout>
+#include <QDate>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -114,7 +115,8 @@ void NamingPage::buildOptions()
     birthRow = addBirthRow(this, basics,
                            {QStringLiteral("Xing"), QString(), QStringLiteral("CBsex"), QStringLiteral("ComDate"),
                             QStringLiteral("SYear"), QStringLiteral("SMonth"), QStringLiteral("Sday"),
-                            QStringLiteral("Shour"), QStringLiteral("CBFen")});
+                            QStringLiteral("Shour"), QStringLiteral("CBFen")},
+                           QDate::currentDate());  // a baby is named soon after its birth
     basics->addStretch();
     Xing = birthRow.surname;
     CBsex = birthRow.sex;
