@@ -65,7 +65,6 @@ public:
     // The running or last classic worker; none before the first start.
     TMythread* worker() const { return worker_.get(); }
     bool searchRunning() const;  // from a start until the worker's last line is placed or dropped
-    SearchPhase searchPhase() const { return run_.phase(); }
 
 signals:
     void searchEnded();  // the lines of a classic search are all placed

@@ -3,6 +3,8 @@
 #include "app/birth_details.h"
 #include "app/frm_index.h"
 #include "app/frm_name_main.h"
+#include "app/naming/name_list_model.h"
+#include "app/naming/name_list_pair.h"
 #include "app/naming/naming_page.h"
 #include "app/naming/nickname_page.h"
 #include "app/naming/poem_page.h"
@@ -12,14 +14,18 @@
 #include "tests/support/fixture_db.h"
 #include "tests/support/qt_printers.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -75,7 +81,7 @@ TEST_F(BirthDetailsInWindow, TheBabysPagesStartOnTodayAndEveryRowSaysSex)
     EXPECT_GE(sexLabels, int(rows().size())) << "one on each birth row";
 }
 
-TEST_F(BirthDetailsInWindow, DetailsEnteredOnOneRowReachEveryRowAndLaterWindows)
+TEST_F(BirthDetailsInWindow, DetailsEnteredOnOneRowReachEveryRowAndTheWindowsOpenedFromThem)
 {
     PoemPage& poem = *window.poemPage;
     window.RzPageControl1->setCurrentWidget(&poem);
@@ -102,19 +108,28 @@ TEST_F(BirthDetailsInWindow, DetailsEnteredOnOneRowReachEveryRowAndLaterWindows)
     }
     EXPECT_TRUE(window.birthRow3.givenName->text().isEmpty()) << "the given name is one name's, not the baby's";
 
-    // A window opened now starts from them; what the user changes there comes back to the pages.
-    auto* analysis = new TFrmNameMain(&window);
-    analysis->setAttribute(Qt::WA_DeleteOnClose);
-    EXPECT_EQ(analysis->NameA->text(), "欧阳");
-    EXPECT_EQ(analysis->Sex->currentText(), "女");
-    EXPECT_EQ(analysis->SYear->currentText(), "2025");
-    EXPECT_EQ(analysis->Shour->currentText(), "丑 1");
-    analysis->show();
-    analysis->Sex->setFocus();
-    QTest::keyClick(analysis->Sex, Qt::Key_Up);
-    QCoreApplication::processEvents();
+    // The analysis window opened from a name of the list starts from them, and what the user changes
+    // there comes back to every page.
+    poem.MemoYixuan->setPlainText("明月照华堂，春来发几枝。\n天地玄黄，宇宙洪荒。");
+    QTest::mouseClick(poem.RzBitBtn33, Qt::LeftButton);
+    ASSERT_GT(poem.RzPageControl3->results().rowCount(), 0) << recorder.notices.join(' ').toStdString();
+    QStringList seen;
+    QTimer::singleShot(0, [&] {
+        auto* analysis = qobject_cast<TFrmNameMain*>(QApplication::activeModalWidget());
+        if (!analysis) return;
+        seen << analysis->NameA->text() << analysis->Sex->currentText() << analysis->SYear->currentText()
+             << analysis->Shour->currentText();
+        analysis->Sex->setFocus();
+        QTest::keyClick(analysis->Sex, Qt::Key_Up);  // 女 -> 男
+        QCoreApplication::processEvents();
+        QTest::mouseClick(analysis->RzBitBtn4, Qt::LeftButton);
+    });
+    QListView* list = poem.RzPageControl3->resultList;
+    const QRect first = list->visualRect(list->model()->index(0, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first.center());
+    EXPECT_EQ(seen, (QStringList{"欧阳", "女", "2025", "丑 1"}));
     for (const auto& [page, row] : rows()) EXPECT_EQ(row.sex->currentText(), "男") << page;
-    analysis->close();
 
     // The naming page builds its plans for the surname it got from the poem page before it searches.
     window.RzPageControl1->setCurrentWidget(window.namingPage);
