@@ -11,9 +11,9 @@
 #include "naming/stroke_plans.h"
 
 #include <QBoxLayout>
-#include <QDate>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -392,6 +392,7 @@ void NamingPage::startClassic(const ClassicSearchOptions& options)
     listResult_.reset();
     workerFinished_ = false;
     placedCount_ = 0;
+    statusIsClassic_ = true;
     showProgress(0, SearchProgress::Running);
     worker_ = std::make_unique<TMythread>(options, state_.searching);
     connect(worker_.get(), &TMythread::linesReady, this, &NamingPage::queueLines);
@@ -444,7 +445,7 @@ void NamingPage::classicDone()
     workerFinished_ = false;  // this run is over; the next needs a worker of its own
     const bool stopped = run_.phase() != SearchPhase::Running;
     state_.searching = false;
-    showProgress(placedCount_, stopped ? SearchProgress::Stopped : SearchProgress::Ended);
+    if (statusIsClassic_) showProgress(placedCount_, stopped ? SearchProgress::Stopped : SearchProgress::Ended);
     const ClassicSearchRun::Step next = run_.workerDone();
     emit searchEnded();
     follow(next);

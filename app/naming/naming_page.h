@@ -113,6 +113,7 @@ private:
     ClassicSearchRun run_;
     bool workerFinished_ = false;  // the worker's finished signal has arrived: it sends no more lines
     qsizetype placedCount_ = 0;    // lines of this run placed so far
+    bool statusIsClassic_ = false; // the status line tells of the classic search, not of a list mode
     QString plansSurname_;         // the surname the stroke plans were built for
     // Lines the worker has sent and the page has not placed yet. The page places them a slice at a
     // time, so that clicks and painting get their turn however fast the worker runs.

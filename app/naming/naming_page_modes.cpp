@@ -82,6 +82,7 @@ void NamingPage::runListSearch(ListMode mode)
     listResult_ = std::move(*result);
     listMode_ = mode;
     listPager_ = ListPager(listResult_->rowCount());
+    statusIsClassic_ = false;  // a classic search stopping behind this one no longer speaks
     showProgress(listResult_->rowCount(), SearchProgress::Ended);
     RzBitBtn2->setEnabled(listResult_->rowCount() > state_.ListPageSize);
     if (listResult_->rowCount() == 0) {

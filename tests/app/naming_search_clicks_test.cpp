@@ -214,5 +214,16 @@ TEST_F(NamingSearchClicks, ThePageShowsTheSearchRunningItsCountAndWhatWasCopied)
     EXPECT_TRUE(page.CBCode->itemText(1).startsWith("7|")) << page.CBCode->itemText(1).toStdString();
     ASSERT_TRUE(ended.wait(120000));
     EXPECT_TRUE(page.MemoSuccess->toPlainText().startsWith("李")) << page.MemoSuccess->toPlainText().left(20).toStdString();
+
+    // A list mode that takes over from a running classic search keeps its own count on show, however
+    // late the classic search's end arrives.
+    page.CBCode->setCurrentIndex(0);
+    click(page.RzBitBtn5);
+    click(page.RzRadioButton7);
+    click(page.RzBitBtn5);
+    const QString listCount = page.searchStatus->text();
+    EXPECT_TRUE(listCount.startsWith("已找到 ")) << listCount.toStdString();
+    ASSERT_TRUE(waitUntilIdle());
+    EXPECT_EQ(page.searchStatus->text(), listCount);
     EXPECT_TRUE(recorder.notices.isEmpty()) << recorder.notices.join(' ').toStdString();
 }
