@@ -75,9 +75,8 @@ void TFrmIndex::buildPages()
     poemPage = new PoemPage(naming_, [this] { RzToolButton2->click(); }, RzPageControl1);
     RzPageControl1->addTab(poemPage, QStringLiteral("诗词起名"));
     TabSheet6 = poemPage;
-    // The poem page's "停止起名" is the naming page's stop button, whatever search is running.
-    disconnect(poemPage->RzBitBtn31, &QPushButton::clicked, poemPage, nullptr);
-    connect(poemPage->RzBitBtn31, &QPushButton::clicked, namingPage, &NamingPage::RzBitBtn2Click);
+    // The poem page's "停止起名" stops the poem search only: in a list mode the naming page's own
+    // button means "继续显示", and its classic search belongs to that page.
     TabSheet8 = addPage(RzPageControl1, "TabSheet8", QStringLiteral("关于我们"));
     TabSheet9 = toolsPage = new ToolsPage(RzPageControl1);
     RzPageControl1->addTab(toolsPage, QStringLiteral("民俗工具"));

@@ -1,6 +1,7 @@
 #include "frm_name_main.h"
 
 #include "app/app_font.h"
+#include "app/birth_row.h"
 #include "app/notice.h"
 #include "app/report_pane.h"
 #include "app/window_opening.h"
@@ -64,7 +65,7 @@ TFrmNameMain::TFrmNameMain(QWidget* parent) : QDialog(parent)
     };
     NameA = addName("NameA", QStringLiteral("姓"));
     NameB = addName("NameB", QStringLiteral("名"));
-    Sex = addCombo(this, bar, "Sex", QStringLiteral("姓别"), {QStringLiteral("男"), QStringLiteral("女")}, QStringLiteral("男"));
+    Sex = addCombo(this, bar, "Sex", QStringLiteral("性别"), {QStringLiteral("男"), QStringLiteral("女")}, QStringLiteral("男"));
     ComDate = addCombo(this, bar, "ComDate", QString(), {QStringLiteral("公历"), QStringLiteral("农历")},
                        QStringLiteral("公历"), false);
     SYear = addDatePart(this, bar, "SYear", QStringLiteral("年"), yearItems(1900, 2040), QStringLiteral("1980"));
@@ -72,6 +73,7 @@ TFrmNameMain::TFrmNameMain(QWidget* parent) : QDialog(parent)
     Sday = addDatePart(this, bar, "Sday", QStringLiteral("日"), numberItems(1, 31), QStringLiteral("1"));
     Shour = addDatePart(this, bar, "Shour", QStringLiteral("时"), hourItems(), QStringLiteral("子 0"));
     RzComboBox8 = addDatePart(this, bar, "RzComboBox8", QStringLiteral("分"), numberItems(0, 59, true), QStringLiteral("0"));
+    shareBirthDetails({NameA, nullptr, Sex, ComDate, SYear, SMonth, Sday, Shour, RzComboBox8});
 
     // The buttons sit on a second row of the top panel, so the window keeps its 675-pixel width.
     bar->addStretch();

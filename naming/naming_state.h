@@ -1,6 +1,6 @@
-// What the naming pages share while they run: the stop flag of a running search (read by the worker
-// thread, hence atomic), the cells waiting to fill one row of the result pane, the elements the last
-// chart lacks, and the page size of the list-mode grid.
+// What the naming pages share while they run: the stop flag of the classic search (read by its worker
+// thread, hence atomic; set only by the naming page's search), the cells waiting to fill one row of
+// the result pane, the elements the last chart lacks, and the page size of the list-mode grid.
 #pragma once
 
 #include <QString>
@@ -10,7 +10,7 @@
 struct NamingState {
     static constexpr int kListPageSize = 500;
 
-    std::atomic_bool searching{false};  // a running search goes on while this is true
+    std::atomic_bool searching{false};  // a running classic search goes on while this is true
     QStringList rowBuffer;              // up to six result cells of the row being built
     int rowBufferCount = 0;
     QString missingElements;

@@ -114,11 +114,13 @@ void NameListPair::clearChosen()
 void NameListPair::copyResults()
 {
     putOnClipboard(results_->lines());
+    emit namesCopied(results_->lines().size());
 }
 
 void NameListPair::copyChosen()
 {
     putOnClipboard(chosen_->lines());
+    emit namesCopied(chosen_->lines().size());
 }
 
 void NameListPair::openSelectedLine(QListView* list)

@@ -59,6 +59,9 @@ public slots:
     void copyResults();   // one line per name on the clipboard
     void copyChosen();
 
+signals:
+    void namesCopied(qsizetype count);  // after either copy button, for the page's status line
+
 private:
     QListView* addListTab(const QString& tab, const QString& listName, NameListModel* model,
                           QPushButton*& left, const NameListPairNames::Button& leftNames,

@@ -15,6 +15,7 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -116,7 +117,8 @@ void NamingPage::buildOptions()
     birthRow = addBirthRow(this, basics,
                            {QStringLiteral("Xing"), QString(), QStringLiteral("CBsex"), QStringLiteral("ComDate"),
                             QStringLiteral("SYear"), QStringLiteral("SMonth"), QStringLiteral("Sday"),
-                            QStringLiteral("Shour"), QStringLiteral("CBFen")});
+                            QStringLiteral("Shour"), QStringLiteral("CBFen")},
+                           QDate::currentDate());  // a baby is named soon after its birth
     basics->addStretch();
     Xing = birthRow.surname;
     CBsex = birthRow.sex;
@@ -165,6 +167,10 @@ void NamingPage::buildOptions()
     hintLabel->setStyleSheet(QStringLiteral("color: #a00000;"));
     scores->addSpacing(12);
     scores->addWidget(hintLabel);
+    searchStatus = new QLabel(this);
+    searchStatus->setObjectName(QStringLiteral("searchStatus"));
+    scores->addSpacing(12);
+    scores->addWidget(searchStatus);
     scores->addStretch();
 
     auto* modes = optionRow(this, page, QStringLiteral("起名方式"));
@@ -183,6 +189,7 @@ void NamingPage::buildOptions()
     addAll(modes, {RzBitBtn5, RzBitBtn2, RzBitBtn4});
 
     connect(Xing, &QLineEdit::editingFinished, this, &NamingPage::XingExit);
+    connect(Xing, &QLineEdit::returnPressed, this, &NamingPage::RzBitBtn5Click);  // Enter starts the search
     connect(CBXingshi, &QComboBox::currentIndexChanged, this, &NamingPage::CBXingshiChange);
     connect(CBdijizi, &QComboBox::currentIndexChanged, this, &NamingPage::CBdijiziChange);
     connect(CBsex, &QComboBox::currentIndexChanged, this, &NamingPage::CBsexChange);
@@ -236,6 +243,8 @@ void NamingPage::buildResults()
     RzBitBtn29 = RzPageControl2->copyChosenButton;
     RzBitBtn30 = RzPageControl2->clearChosenButton;
     recommendedList = new RecommendedList(*RzPageControl2, QStringLiteral("ListBoxRecommended"));
+    connect(RzPageControl2, &NameListPair::namesCopied, searchStatus,
+            [this](qsizetype count) { searchStatus->setText(copiedNamesText(count)); });
 }
 
 void NamingPage::setUpResultGrid()
@@ -262,6 +271,7 @@ void NamingPage::FillStrokePlans()
     o.fixedChar = Gudingzi->text();
     o.fixedAt = CBdijizi->currentIndex() == 1 ? FixedPosition::Third : FixedPosition::Second;
     o.minimumScore = CBFeeXX->isChecked() ? numberIn(ZuidiFee) : std::nullopt;
+    plansSurname_ = o.surname.trimmed();  // tried once for this surname, whether the list is built or not
     runAction(this, [&] {  // reported failure: the engine's text in a message box, the list as it was
         const QStringList items = StrokePlanItems(o);
         CBCode->clear();
@@ -309,7 +319,7 @@ void NamingPage::SorcssExit()
 
 bool NamingPage::searchRunning() const
 {
-    return classicActive_;
+    return run_.phase() != SearchPhase::Idle;
 }
 
 std::optional<ClassicSearchOptions> NamingPage::classicOptions()
@@ -344,24 +354,35 @@ std::optional<ClassicSearchOptions> NamingPage::classicOptions()
 
 void NamingPage::RzBitBtn5Click()
 {
-    if (RzRadioButton7->isChecked()) {
-        runListMode();
-        return;
-    }
-    if (RzRadioButton9->isChecked()) {
-        runIdiomMode();
+    rebuildPlansIfStale();
+    if (RzRadioButton7->isChecked() || RzRadioButton9->isChecked()) {
+        // The list modes take over the result lists: a classic search still running stops first.
+        follow(run_.stop());
+        if (RzRadioButton7->isChecked()) runListMode();
+        else runIdiomMode();
         return;
     }
     const auto options = classicOptions();
     if (!options) return;
-    if (searchRunning()) {
-        // The running search stops before its next row; the new one starts when it has ended, and
-        // the window goes on answering meanwhile.
-        pendingStart_ = *options;
-        stopClassic();
-        return;
+    // A start while a search runs stops it; the new one starts when it has ended, and the window
+    // goes on answering meanwhile.
+    follow(run_.start(*options));
+}
+
+// The surname may have come from another page's birth row, or Enter may have started the search
+// before the box was left: the plans must be those of the surname the search runs for.
+void NamingPage::rebuildPlansIfStale()
+{
+    if (Xing->text().trimmed() != plansSurname_) XingExit();
+}
+
+void NamingPage::follow(ClassicSearchRun::Step step)
+{
+    switch (step) {
+    case ClassicSearchRun::Step::Nothing: return;
+    case ClassicSearchRun::Step::StartWorker: startClassic(run_.nextOptions()); return;
+    case ClassicSearchRun::Step::StopWorker: stopWorker(); return;
     }
-    startClassic(*options);
 }
 
 void NamingPage::startClassic(const ClassicSearchOptions& options)
@@ -373,25 +394,30 @@ void NamingPage::startClassic(const ClassicSearchOptions& options)
     runningOptions_ = options;
     takePartialRow(state_);
     listResult_.reset();
-    classicActive_ = true;
-    workerEnded_ = false;
+    workerFinished_ = false;
+    placedCount_ = 0;
+    statusIsClassic_ = true;
+    showProgress(0, SearchProgress::Running);
     worker_ = std::make_unique<TMythread>(options, state_.searching);
     connect(worker_.get(), &TMythread::linesReady, this, &NamingPage::queueLines);
     connect(worker_.get(), &QThread::finished, this, &NamingPage::workerEnded);
     worker_->start(QThread::LowPriority);  // clicks and painting come first
 }
 
-void NamingPage::stopClassic()
+void NamingPage::stopWorker()
 {
     state_.searching = false;  // the worker ends before its next row
     queued_.clear();
     queuedAt_ = 0;
     placeTimer_->stop();
+    // Its finished signal may have come while lines were still waiting: then nothing else will
+    // end this run, so it ends here.
+    if (workerFinished_) classicDone();
 }
 
 void NamingPage::queueLines(const QStringList& lines)
 {
-    if (!state_.searching) return;  // sent before the stop, arrived after it: the user has seen enough
+    if (!run_.placesLines()) return;  // sent before the stop, arrived after it: the user has seen enough
     queued_ += lines;
     placeTimer_->start();
 }
@@ -400,31 +426,39 @@ void NamingPage::placeQueuedLines()
 {
     const qsizetype count = std::min<qsizetype>(kLinesPerSlice, queued_.size() - queuedAt_);
     PlaceNameLines(queued_.mid(queuedAt_, count));
+    placedCount_ += count;
+    showProgress(placedCount_, SearchProgress::Running);
     queuedAt_ += count;
     if (queuedAt_ < queued_.size()) return;
     queued_.clear();
     queuedAt_ = 0;
     placeTimer_->stop();
-    if (workerEnded_) finishClassic();
+    if (workerFinished_) classicDone();
 }
 
 void NamingPage::workerEnded()
 {
-    workerEnded_ = true;
-    if (!placeTimer_->isActive()) finishClassic();
+    if (sender() != worker_.get()) return;
+    workerFinished_ = true;
+    if (!placeTimer_->isActive()) classicDone();
 }
 
-void NamingPage::finishClassic()
+void NamingPage::classicDone()
 {
     if (const QString lastRow = takePartialRow(state_); !lastRow.isEmpty()) MemoSuccess->appendPlainText(lastRow);
-    classicActive_ = false;
+    workerFinished_ = false;  // this run is over; the next needs a worker of its own
+    const bool stopped = run_.phase() != SearchPhase::Running;
+    state_.searching = false;
+    if (statusIsClassic_) showProgress(placedCount_, stopped ? SearchProgress::Stopped : SearchProgress::Ended);
+    const ClassicSearchRun::Step next = run_.workerDone();
     recommendedList->rankCollected(runningOptions_.surname, runningOptions_.sex, runningOptions_.fixedChar);
     emit searchEnded();
-    if (pendingStart_) {
-        const ClassicSearchOptions next = *pendingStart_;
-        pendingStart_.reset();
-        startClassic(next);
-    }
+    follow(next);
+}
+
+void NamingPage::showProgress(qsizetype found, SearchProgress progress)
+{
+    searchStatus->setText(foundNamesText(found, progress));
 }
 
 std::optional<int> NamingPage::pickScore() const
@@ -453,7 +487,7 @@ void NamingPage::RzBitBtn2Click()
         return;
     }
     RzBitBtn2->setEnabled(false);
-    stopClassic();
+    follow(run_.stop());
     QTimer::singleShot(kStopButtonPauseMs, RzBitBtn2, [button = RzBitBtn2] { button->setEnabled(true); });
 }
 

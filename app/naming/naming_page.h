@@ -6,9 +6,11 @@
 
 #include "app/birth_row.h"
 #include "naming/classic_search.h"
+#include "naming/classic_search_run.h"
 #include "naming/list_pager.h"
 #include "naming/list_result.h"
 #include "naming/naming_state.h"
+#include "naming/search_progress.h"
 
 #include <QRandomGenerator>
 #include <QWidget>
@@ -61,10 +63,11 @@ public:
     QPushButton *BtnFuzhi, *RzBitBtn24, *RzBitBtn29, *RzBitBtn30;
     // The third tab, "推荐名字": the best names of the last search of any mode.
     RecommendedList* recommendedList;
+    QLabel* searchStatus;  // whether a search runs, and how many names it has found
 
     // The running or last classic worker; none before the first start.
     TMythread* worker() const { return worker_.get(); }
-    bool searchRunning() const;
+    bool searchRunning() const;  // from a start until the worker's last line is placed or dropped
 
 signals:
     void searchEnded();  // the lines of a classic search are all placed
@@ -93,12 +96,15 @@ private:
     void buildResults();
     void setUpResultGrid();
     std::optional<ClassicSearchOptions> classicOptions();
+    void rebuildPlansIfStale();
+    void follow(ClassicSearchRun::Step step);
     void startClassic(const ClassicSearchOptions& options);
-    void stopClassic();
+    void stopWorker();
     void queueLines(const QStringList& lines);
     void placeQueuedLines();
     void workerEnded();
-    void finishClassic();
+    void classicDone();
+    void showProgress(qsizetype found, SearchProgress progress);
     std::optional<int> pickScore() const;
     // The list and idiom modes: the start, and "继续显示" for their next page of results.
     void runListMode();
@@ -107,15 +113,17 @@ private:
 
     NamingState& state_;
     std::unique_ptr<TMythread> worker_;
-    std::optional<ClassicSearchOptions> pendingStart_;  // a start waiting for the running search to end
     ClassicSearchOptions runningOptions_;               // the search whose lines the page is placing
-    bool classicActive_ = false;  // from the start until the worker's last line is placed
+    ClassicSearchRun run_;
+    bool workerFinished_ = false;  // the worker's finished signal has arrived: it sends no more lines
+    qsizetype placedCount_ = 0;    // lines of this run placed so far
+    bool statusIsClassic_ = false; // the status line tells of the classic search, not of a list mode
+    QString plansSurname_;         // the surname the stroke plans were built for
     // Lines the worker has sent and the page has not placed yet. The page places them a slice at a
     // time, so that clicks and painting get their turn however fast the worker runs.
     QStringList queued_;
     qsizetype queuedAt_ = 0;
     QTimer* placeTimer_;
-    bool workerEnded_ = false;
 
     // The open result of the list and idiom modes and the pages drawn from it. A classic search
     // closes it, so that "继续显示" draws nothing until these modes have run again.

@@ -72,8 +72,8 @@ void NamingPage::runListSearch(ListMode mode)
         state_.missingElements = *missing;
     }
 
-    // These modes run here and never look at the stop flag; it is set as for any search.
-    state_.searching = true;
+    // These modes run here, on the user-interface thread, and leave the classic worker's stop flag
+    // alone: setting it would let a classic search that is stopping run on.
     MemoSuccess->clear();
     takePartialRow(state_);
     RzPageControl2->results().clear();
@@ -84,6 +84,8 @@ void NamingPage::runListSearch(ListMode mode)
     listResult_ = std::move(*result);
     listMode_ = mode;
     listPager_ = ListPager(listResult_->rowCount());
+    statusIsClassic_ = false;  // a classic search stopping behind this one no longer speaks
+    showProgress(listResult_->rowCount(), SearchProgress::Ended);
     RzBitBtn2->setEnabled(listResult_->rowCount() > state_.ListPageSize);
     if (listResult_->rowCount() == 0) {
         showNotice(this, noListNameMessage());

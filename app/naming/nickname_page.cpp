@@ -5,6 +5,7 @@
 #include "tools/reference/reference_texts.h"
 
 #include <QBoxLayout>
+#include <QDate>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -20,7 +21,8 @@ NicknamePage::NicknamePage(QWidget* parent) : QWidget(parent)
     birthRow5 = addBirthRow(this, bar,
                             {QString(), QString(), QStringLiteral("XSex"), QStringLiteral("Xdate"),
                              QStringLiteral("Xyear"), QStringLiteral("Xmonth"), QStringLiteral("Xday"),
-                             QStringLiteral("XShour"), QStringLiteral("Xfen")});
+                             QStringLiteral("XShour"), QStringLiteral("Xfen")},
+                            QDate::currentDate());  // a baby is named soon after its birth
     bar->addStretch();
     page->addLayout(bar);
     auto addButton = [&](QPushButton** button, const char* name, const QString& caption, void (NicknamePage::*click)()) {

@@ -10,6 +10,7 @@
 #include "naming/given_name_cut.h"
 #include "naming/poem_library.h"
 #include "naming/poem_naming.h"
+#include "naming/search_progress.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -110,7 +111,12 @@ QWidget* PoemPage::buildTopPanel()
     connect(RzBitBtn33, &QPushButton::clicked, this, &PoemPage::RzBitBtn33Click);
     connect(RzBitBtn31, &QPushButton::clicked, this, &PoemPage::RzBitBtn31Click);
     connect(RzBitBtn34, &QPushButton::clicked, this, &PoemPage::RzBitBtn34Click);
+    connect(Xing5, &QLineEdit::returnPressed, this, &PoemPage::RzBitBtn33Click);  // Enter starts the search
     second->addWidget(new QLabel(QStringLiteral("提示：双击名字列表查看详细分析"), panel));
+    searchStatus = new QLabel(panel);
+    searchStatus->setObjectName(QStringLiteral("searchStatus"));
+    second->addSpacing(12);
+    second->addWidget(searchStatus);
     second->addStretch();
     rows->addLayout(second);
     return panel;
@@ -198,6 +204,8 @@ QWidget* PoemPage::buildLists()
     recommendedList = new RecommendedList(*RzPageControl3, QStringLiteral("ListBoxRecommended5"));
     RzPageControl3->setFixedWidth(190);
     layout->addWidget(RzPageControl3, 1);
+    connect(RzPageControl3, &NameListPair::namesCopied, this,
+            [this](qsizetype count) { searchStatus->setText(copiedNamesText(count)); });
     LabelChuchu = new QLabel(column);
     LabelChuchu->setObjectName(QStringLiteral("LabelChuchu"));
     LabelChuchu->setWordWrap(true);
@@ -232,40 +240,49 @@ void PoemPage::RzBitBtn33Click()
         recommendedList->clear();
     }
 
+    searchStatus->setText(foundNamesText(0, SearchProgress::Running));
+    searchStatus->repaint();  // the search runs here, on this thread: show that it has begun
     const PoemNamingOutcome outcome = RunPoemNaming(in);
     state_.missingElements = outcome.missingElements;
     // A start past its checks is a running search until "停止起名" clears the flag; the lines are
-    // added only while it stands.
-    if (outcome.end != PoemNamingEnd::Refused) state_.searching = true;
+    // added only while it stands. The flag is this page's: the classic search has its own.
+    if (outcome.end != PoemNamingEnd::Refused) searching_ = true;
     switch (outcome.end) {
     case PoemNamingEnd::Refused:
+        searchStatus->clear();
         showNotice(this, outcome.message);
         if (outcome.focusSurname) Xing5->setFocus();
         return;
     case PoemNamingEnd::Abandoned:
+        searchStatus->clear();
         return;
     case PoemNamingEnd::NoName:
+        searchStatus->setText(foundNamesText(0, SearchProgress::Ended));
         showNotice(this, NoPoemNameMessage(), NoPoemNameCaption());
         return;
     case PoemNamingEnd::Listed:
         break;
     }
     const QStringList lines = outcome.names.lines();
-    if (!state_.searching) return;
-    RzPageControl3->results().append(lines);
-    const PoemNames& names = outcome.names;
-    NameCandidates candidates;
-    candidates.count = names.size();
-    candidates.given = [&](int i) { return names.givenName(i); };
-    candidates.score = [&](int i) { return names.score(i); };
-    candidates.line = [&](int i) { return names.line(i); };
-    recommendedList->rank(in.surnameBox.trimmed(), in.birth.sex == QStringLiteral("女") ? ChildSex::Girl : ChildSex::Boy, QString(),
-                          candidates);
+    if (searching_) {
+        RzPageControl3->results().append(lines);
+        const PoemNames& names = outcome.names;
+        NameCandidates candidates;
+        candidates.count = names.size();
+        candidates.given = [&](int i) { return names.givenName(i); };
+        candidates.score = [&](int i) { return names.score(i); };
+        candidates.line = [&](int i) { return names.line(i); };
+        recommendedList->rank(in.surnameBox.trimmed(), in.birth.sex == QStringLiteral("女") ? ChildSex::Girl : ChildSex::Boy, QString(),
+                              candidates);
+    }
+    searchStatus->setText(foundNamesText(RzPageControl3->results().lines().size(), SearchProgress::Ended));
 }
 
 void PoemPage::RzBitBtn31Click()
 {
-    state_.searching = false;
+    if (!searching_) return;
+    searching_ = false;
+    searchStatus->setText(foundNamesText(RzPageControl3->results().lines().size(), SearchProgress::Stopped));
 }
 
 void PoemPage::RzBitBtn34Click()

@@ -34,6 +34,7 @@ public:
     QComboBox* CBXingshi5;  // "双字名" (0), "单字名" (1)
     QCheckBox* CBSGBZ;      // "根据八字五行匹配取名"
     QPushButton *RzBitBtn33, *RzBitBtn31, *RzBitBtn34;  // "马上起名", "停止起名", "返回起名"
+    QLabel* searchStatus;  // whether a search runs, how many names it found, how many were copied
 
     // The poem browser.
     QTabWidget* RzPageControl4;
@@ -50,6 +51,10 @@ public:
     // "推荐名字": the names of the last search best first by their 音形义 judgement.
     RecommendedList* recommendedList;
     QLabel* LabelChuchu;
+
+    // From a start past its checks until "停止起名": this page's own search, which no other page's
+    // buttons stop.
+    bool searchRunning() const { return searching_; }
 
 public slots:
     void RzBitBtn33Click();
@@ -74,4 +79,5 @@ private:
 
     NamingState& state_;
     std::function<void()> backToNaming_;
+    bool searching_ = false;
 };

@@ -166,7 +166,9 @@ TEST_F(PoemPageFixture, NamesFillTheListLowestScoreFirstAndShowWhereTheyComeFrom
     QTest::mouseClick(page.RzBitBtn33, Qt::LeftButton);
     EXPECT_TRUE(recorder.notices.isEmpty());
     EXPECT_EQ(page.RzPageControl3->results().lines(), (QStringList{str("王华明(70分)"), str("王明华(80分)")}));
-    EXPECT_TRUE(state.searching);
+    EXPECT_TRUE(page.searchRunning());
+    EXPECT_FALSE(state.searching) << "the stop flag of the classic search is not this page's";
+    EXPECT_EQ(page.searchStatus->text(), str("已找到 2 个名字"));
 
     page.RzPageControl3->resultList->setCurrentIndex(page.RzPageControl3->results().index(1, 0));
     EXPECT_EQ(page.LabelChuchu->text(), str("出处：明月照华堂"));
@@ -178,8 +180,10 @@ TEST_F(PoemPageFixture, NamesFillTheListLowestScoreFirstAndShowWhereTheyComeFrom
     EXPECT_EQ(recorder.notices,
               QStringList{str("起名提示:提示：起名要符合多个条件，请添加更多诗词或文字内容方可起出更多名字！")});
 
+    EXPECT_EQ(page.searchStatus->text(), str("已找到 0 个名字"));
     QTest::mouseClick(page.RzBitBtn31, Qt::LeftButton);
-    EXPECT_FALSE(state.searching);
+    EXPECT_FALSE(page.searchRunning());
+    EXPECT_EQ(page.searchStatus->text(), str("已停止，已找到 0 个名字"));
     QTest::mouseClick(page.RzBitBtn34, Qt::LeftButton);
     EXPECT_EQ(backToNaming, 1);
 }
