@@ -1,7 +1,9 @@
 // What the naming pages share while they run: the stop flag of a running search (read by the worker
 // thread, hence atomic), the cells waiting to fill one row of the result pane, the elements the last
-// chart lacks, and the page size of the list-mode grid.
+// chart lacks, the page size of the list-mode grid, and the shortlist both pages show.
 #pragma once
+
+#include "naming/shortlist.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,4 +17,5 @@ struct NamingState {
     int rowBufferCount = 0;
     QString missingElements;
     int ListPageSize = kListPageSize;
+    Shortlist shortlist;
 };

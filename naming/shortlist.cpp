@@ -1,5 +1,13 @@
 #include "shortlist.h"
 
+#include "numerology/luck_numbers.h"
+#include "numerology/name_score.h"
+
+QString shortlistLineOf(const ShortlistName& name)
+{
+    return name.fullName() + u'(' + formatScore(NameScore(name.surname, name.givenName)) + QStringLiteral("分)");
+}
+
 int Shortlist::indexOf(const QString& fullName) const
 {
     for (int i = 0; i < size(); ++i)

@@ -18,6 +18,10 @@ struct ShortlistName {
     bool operator==(const ShortlistName&) const = default;
 };
 
+// The line the lists show for a name that comes with no result line (from a file or the analysis
+// window): the full name and its overall score, 王明华(81分). Throws as NameScore does.
+QString shortlistLineOf(const ShortlistName& name);
+
 class Shortlist : public QObject {
     Q_OBJECT
 public:
