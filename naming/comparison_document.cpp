@@ -20,7 +20,7 @@ QString escaped(const QString& text)
 }
 
 const char16_t* const kGridLabels[] = {u"天格", u"地格", u"人格", u"总格", u"外格"};  // by GridKind
-constexpr int kGridOrder[] = {kTianGe, kRenGe, kDiGe, kZongGe, kWaiGe};                // as the reports print
+constexpr GridKind kGridOrder[] = {GridKind::Tian, GridKind::Ren, GridKind::Di, GridKind::Zong, GridKind::Wai};  // as the reports print
 
 }  // namespace
 
@@ -48,10 +48,10 @@ QStringList birthDetailLines(const std::optional<BirthInfo>& birth, const Compar
 QStringList nameSummaryLines(const ComparisonRow& row)
 {
     QStringList lines{row.surname + row.givenName + QStringLiteral("  综合评分：") + row.score + QStringLiteral("分")};
-    for (int kind : kGridOrder) {
+    for (GridKind kind : kGridOrder) {
         const int n = row.grids.byKind(kind);
-        lines << QString::fromUtf16(kGridLabels[kind]) + QString::number(n) + QStringLiteral("：") +
-                     NumberText(n, kReading).trimmed() + NumberText(n, kLuckWord).trimmed();
+        lines << QString::fromUtf16(kGridLabels[int(kind)]) + QString::number(n) + QStringLiteral("：") +
+                     NumberText(n, NumberField::Reading).trimmed() + NumberText(n, NumberField::LuckWord).trimmed();
     }
     if (const auto reading = threeTalentReading(row.threeTalent))
         lines << QStringLiteral("三才") + row.threeTalent + QStringLiteral("：") + reading->yy;

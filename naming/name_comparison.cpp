@@ -9,7 +9,7 @@ namespace {
 constexpr const char16_t* kHeaders[kComparisonColumnCount] = {
     u"姓名", u"拼音", u"声调", u"综合评分", u"天格", u"人格", u"地格", u"总格", u"外格", u"三才", u"用字", u"补缺", u"出处"};
 
-constexpr int kGridOfColumn[] = {kTianGe, kRenGe, kDiGe, kZongGe, kWaiGe};
+constexpr GridKind kGridOfColumn[] = {GridKind::Tian, GridKind::Ren, GridKind::Di, GridKind::Zong, GridKind::Wai};
 static_assert(int(ComparisonColumn::WaiGe) - int(ComparisonColumn::TianGe) + 1 == std::size(kGridOfColumn));
 
 // The five elements in the order the charts name them.
@@ -28,12 +28,12 @@ QStringList charactersOf(const QString& text)
 // The luck word of a number's jx text, without its brackets: （大吉） gives 大吉.
 QString luckWordOf(int n)
 {
-    QString word = NumberText(n, kLuckWord).trimmed();
+    QString word = NumberText(n, NumberField::LuckWord).trimmed();
     for (const QChar bracket : {QChar(u'（'), QChar(u'）'), QChar(u'('), QChar(u')')}) word.remove(bracket);
     return word;
 }
 
-std::optional<int> gridOfColumn(ComparisonColumn column)
+std::optional<GridKind> gridOfColumn(ComparisonColumn column)
 {
     const int k = int(column) - int(ComparisonColumn::TianGe);
     if (k < 0 || k >= int(std::size(kGridOfColumn))) return std::nullopt;
@@ -100,7 +100,7 @@ ComparisonTable compareNames(const std::vector<ShortlistName>& names, const std:
         row.scoreValue = NameScore(row.surname, row.givenName);
         row.score = formatScore(row.scoreValue);
         row.grids = FiveGridsOf(row.surname, row.givenName);
-        for (int kind = 0; kind < 5; ++kind) row.luckWords << luckWordOf(row.grids.byKind(kind));
+        for (int kind = 0; kind < 5; ++kind) row.luckWords << luckWordOf(row.grids.byKind(GridKind(kind)));
         row.threeTalent = ThreeTalentTitle(row.grids.tian, row.grids.ren, row.grids.di);
         if (table.hasChart) row.supplies = suppliesVerdict(table.missingElements, givenElements);
         table.rows.push_back(row);
@@ -111,7 +111,7 @@ ComparisonTable compareNames(const std::vector<ShortlistName>& names, const std:
 QString comparisonCell(const ComparisonRow& row, ComparisonColumn column)
 {
     if (const auto kind = gridOfColumn(column))
-        return QString::number(row.grids.byKind(*kind)) + u' ' + row.luckWords.value(*kind);
+        return QString::number(row.grids.byKind(*kind)) + u' ' + row.luckWords.value(int(*kind));
     QStringList parts;
     switch (column) {
     case ComparisonColumn::Name: return row.surname + row.givenName;

@@ -42,7 +42,7 @@ struct ComparisonRow {
     QString score;                              // as the report prints it: 92, 88.5
     double scoreValue = 0;
     FiveGrids grids;
-    QStringList luckWords;                      // per GridKind: 大吉, 凶 …
+    QStringList luckWords;                      // by GridKind code: 大吉, 凶 …
     QString threeTalent;
     QString supplies;                           // empty when no chart was given
 };
