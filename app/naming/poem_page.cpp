@@ -2,6 +2,7 @@
 
 #include "app/naming/name_list_model.h"
 #include "app/naming/name_list_pair.h"
+#include "app/naming/recommended_list.h"
 #include "app/naming/poem_icons.h"
 #include "app/notice.h"
 #include "data/db_error.h"
@@ -198,6 +199,7 @@ QWidget* PoemPage::buildLists()
     RzPageControl3->sourceOf = [this](const QString& given) {
         return PoemNameSource(MemoYixuan->toPlainText(), given).remove(QStringLiteral("出处："));
     };
+    recommendedList = new RecommendedList(*RzPageControl3, QStringLiteral("ListBoxRecommended5"));
     RzPageControl3->setFixedWidth(190);
     layout->addWidget(RzPageControl3, 1);
     LabelChuchu = new QLabel(column);
@@ -229,7 +231,10 @@ void PoemPage::RzBitBtn33Click()
     in.birth = readBirthInfo(birthRow);
     in.missingElements = state_.missingElements;
     // The list empties at every start that passes the two input checks, before the chart is read.
-    if (!in.surnameBox.trimmed().isEmpty() && !in.text.trimmed().isEmpty()) RzPageControl3->results().clear();
+    if (!in.surnameBox.trimmed().isEmpty() && !in.text.trimmed().isEmpty()) {
+        RzPageControl3->results().clear();
+        recommendedList->clear();
+    }
 
     const PoemNamingOutcome outcome = RunPoemNaming(in);
     state_.missingElements = outcome.missingElements;
@@ -250,7 +255,16 @@ void PoemPage::RzBitBtn33Click()
         break;
     }
     const QStringList lines = outcome.names.lines();
-    if (state_.searching) RzPageControl3->results().append(lines);
+    if (!state_.searching) return;
+    RzPageControl3->results().append(lines);
+    const PoemNames& names = outcome.names;
+    NameCandidates candidates;
+    candidates.count = names.size();
+    candidates.given = [&](int i) { return names.givenName(i); };
+    candidates.score = [&](int i) { return names.score(i); };
+    candidates.line = [&](int i) { return names.line(i); };
+    recommendedList->rank(in.surnameBox.trimmed(), in.birth.sex == QStringLiteral("女") ? ChildSex::Girl : ChildSex::Boy, QString(),
+                          candidates);
 }
 
 void PoemPage::RzBitBtn31Click()

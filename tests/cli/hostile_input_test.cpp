@@ -131,6 +131,7 @@ TEST(HostileInput, DamagedKnowledgeFilesAreReadFailuresNeverCrashes)
         {{"names", "--surname", "王", "--sex", "男", "--plan", "4|17-20(93分)"}, true},
         {{"list-names", "--surname", "王", "--sex", "男"}, true},
         {{"idioms"}, false},
+        {{"quality", "--surname", "王", "--given", "梓轩"}, true},
     };
     std::set<QString> covered;
     for (const Case& c : cases) covered.insert(c.args.front());
