@@ -67,7 +67,8 @@ int runCompare(const QStringList& args, CliStreams io)
     }
 
     try {
-        const ComparisonTable table = compareNames(*names, missing);
+        const auto sex = options->contains("sex") ? childSexOf(options->value("sex")) : std::nullopt;
+        const ComparisonTable table = compareNames(*names, missing, sex);
         for (const QString& line : comparisonLines(table, u'\t')) io.out << line << '\n';
         if (options->contains("pdf")) {
             const auto written = writeComparisonPdf(options->value("pdf").trimmed(), {table, birth});

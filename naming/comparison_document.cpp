@@ -12,7 +12,7 @@
 namespace {
 
 constexpr int kResolutionDpi = 300;
-constexpr double kBodyPoints = 8.5;
+constexpr double kBodyPoints = 7.5;
 
 QString escaped(const QString& text)
 {
@@ -55,13 +55,17 @@ QStringList nameSummaryLines(const ComparisonRow& row)
     }
     if (const auto reading = threeTalentReading(row.threeTalent))
         lines << QStringLiteral("三才") + row.threeTalent + QStringLiteral("：") + reading->yy;
+    lines << QStringLiteral("音形义评分：%1分").arg(row.quality) +
+                 (row.qualityNotes.isEmpty() ? QString() : QStringLiteral("。") + row.qualityNotes.join(u' '));
     if (!row.source.isEmpty()) lines << QStringLiteral("出处：") + row.source;
     return lines;
 }
 
 QString comparisonHtml(const ComparisonDocumentInput& in)
 {
-    QString html = QStringLiteral("<html><body><h3>已选名字比较</h3>");
+    // Tight margins keep a shortlist of a few names on one or two pages.
+    QString html = QStringLiteral("<html><head><style>p { margin: 0; } h3 { margin: 0 0 4px 0; } "
+                                  ".name { font-weight: bold; margin-top: 6px; }</style></head><body><h3>已选名字比较</h3>");
     for (const QString& line : birthDetailLines(in.birth, in.table)) html += QStringLiteral("<p>") + escaped(line) + QStringLiteral("</p>");
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr>");
     for (int c = 0; c < kComparisonColumnCount; ++c)
@@ -76,7 +80,7 @@ QString comparisonHtml(const ComparisonDocumentInput& in)
     html += QStringLiteral("</table>");
     for (const ComparisonRow& row : in.table.rows) {
         const QStringList lines = nameSummaryLines(row);
-        html += QStringLiteral("<h4>") + escaped(lines.front()) + QStringLiteral("</h4><p>");
+        html += QStringLiteral("<p class=\"name\">") + escaped(lines.front()) + QStringLiteral("</p><p>");
         for (qsizetype i = 1; i < lines.size(); ++i) html += escaped(lines[i]) + QStringLiteral("<br/>");
         html += QStringLiteral("</p>");
     }

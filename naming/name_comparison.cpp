@@ -1,13 +1,14 @@
 #include "name_comparison.h"
 
 #include "data/char_dictionary.h"
+#include "naming/name_quality.h"
 #include "numerology/luck_numbers.h"
 #include "numerology/name_score.h"
 
 namespace {
 
 constexpr const char16_t* kHeaders[kComparisonColumnCount] = {
-    u"姓名", u"拼音", u"声调", u"综合评分", u"天格", u"人格", u"地格", u"总格", u"外格", u"三才", u"用字", u"补缺", u"出处"};
+    u"姓名", u"拼音", u"声调", u"综合评分", u"天格", u"人格", u"地格", u"总格", u"外格", u"三才", u"音形义评分", u"音形义提示", u"用字", u"补缺", u"出处"};
 
 constexpr GridKind kGridOfColumn[] = {GridKind::Tian, GridKind::Ren, GridKind::Di, GridKind::Zong, GridKind::Wai};
 static_assert(int(ComparisonColumn::WaiGe) - int(ComparisonColumn::TianGe) + 1 == std::size(kGridOfColumn));
@@ -79,7 +80,15 @@ QString suppliesVerdict(const QString& missingElements, const QString& givenElem
     return QStringLiteral("补") + supplied + QStringLiteral("，仍缺") + lacking;
 }
 
-ComparisonTable compareNames(const std::vector<ShortlistName>& names, const std::optional<QString>& missingElements)
+std::optional<ChildSex> childSexOf(const QString& sexText)
+{
+    if (sexText.trimmed() == QStringLiteral("男")) return ChildSex::Boy;
+    if (sexText.trimmed() == QStringLiteral("女")) return ChildSex::Girl;
+    return std::nullopt;
+}
+
+ComparisonTable compareNames(const std::vector<ShortlistName>& names, const std::optional<QString>& missingElements,
+                             std::optional<ChildSex> sex)
 {
     ComparisonTable table;
     table.hasChart = missingElements.has_value();
@@ -93,7 +102,7 @@ ComparisonTable compareNames(const std::vector<ShortlistName>& names, const std:
         const QStringList surnameChars = charactersOf(row.surname);
         const QStringList all = surnameChars + charactersOf(row.givenName);
         for (int i = 0; i < all.size(); ++i) {
-            ComparedCharacter c{all[i], CharPinyin(all[i]).trimmed(), CharElement(all[i]).trimmed(), CharStrokes(all[i])};
+            ComparedCharacter c{all[i], CharPinyin(all[i]).trimmed(), CharElement(all[i]).trimmed(), {}, CharStrokes(all[i])};
             if (i >= surnameChars.size()) givenElements += c.element;
             row.characters.push_back(c);
         }
@@ -102,6 +111,14 @@ ComparisonTable compareNames(const std::vector<ShortlistName>& names, const std:
         row.grids = FiveGridsOf(row.surname, row.givenName);
         for (int kind = 0; kind < 5; ++kind) row.luckWords << luckWordOf(row.grids.byKind(GridKind(kind)));
         row.threeTalent = ThreeTalentTitle(row.grids.tian, row.grids.ren, row.grids.di);
+        // The same judgement the reports' 【音形义分析】 section prints.
+        const QualityJudgement judgement = QualityJudge::forName(row.surname, row.givenName, sex).judge(row.givenName);
+        row.quality = judgement.score;
+        for (const QualityFinding& f : judgement.findings)
+            if (!f.passed) row.qualityNotes << f.sentence;
+        for (size_t k = 0; k < row.characters.size() && k < size_t(judgement.characters.size()); ++k)
+            if (judgement.characters[qsizetype(k)].character == row.characters[k].character)
+                row.characters[k].gloss = judgement.characters[qsizetype(k)].gloss;
         if (table.hasChart) row.supplies = suppliesVerdict(table.missingElements, givenElements);
         table.rows.push_back(row);
     }
@@ -123,10 +140,12 @@ QString comparisonCell(const ComparisonRow& row, ComparisonColumn column)
         return parts.join(u' ');
     case ComparisonColumn::Score: return row.score;
     case ComparisonColumn::ThreeTalent: return row.threeTalent;
+    case ComparisonColumn::Quality: return QString::number(row.quality);
+    case ComparisonColumn::QualityNotes: return row.qualityNotes.isEmpty() ? QStringLiteral("无") : row.qualityNotes.join(u' ');
     case ComparisonColumn::Characters:
         for (const ComparedCharacter& c : row.characters)
             parts << c.character + u' ' + (c.element.isEmpty() ? QStringLiteral("?") : c.element) + u' ' +
-                         QString::number(c.strokes) + QStringLiteral("画");
+                         QString::number(c.strokes) + QStringLiteral("画") + (c.gloss.isEmpty() ? QString() : u' ' + c.gloss);
         return parts.join(QStringLiteral("；"));
     case ComparisonColumn::Supplies: return row.supplies;
     case ComparisonColumn::Source: return row.source;
@@ -138,6 +157,7 @@ QVariant comparisonSortKey(const ComparisonRow& row, ComparisonColumn column)
 {
     if (const auto kind = gridOfColumn(column)) return row.grids.byKind(*kind);
     if (column == ComparisonColumn::Score) return row.scoreValue;
+    if (column == ComparisonColumn::Quality) return row.quality;
     return comparisonCell(row, column);
 }
 

@@ -3,6 +3,7 @@
 // the report of a name never disagree.
 #pragma once
 
+#include "naming/naming_options.h"
 #include "naming/shortlist.h"
 #include "numerology/five_grids.h"
 
@@ -24,15 +25,16 @@ enum class ComparisonColumn {
     ZongGe,
     WaiGe,
     ThreeTalent,    // 三才 title, e.g. 土木木
-    // The sound, form and meaning judgement adds its score and warnings here when it lands.
-    Characters,     // each character's element and strokes: 明 水 8画
+    Quality,        // 音形义评分, 0 … 100
+    QualityNotes,   // the sentences of the 音形义 checks to be noted; 无 when every check passed
+    Characters,     // each character's element, strokes and gloss: 明 水 8画 光明磊落
     Supplies,       // whether the given name supplies the elements the chart lacks
     Source,         // the poem line of a poem name
 };
 inline constexpr int kComparisonColumnCount = int(ComparisonColumn::Source) + 1;
 
 struct ComparedCharacter {
-    QString character, pinyin, element;
+    QString character, pinyin, element, gloss;
     int strokes = 0;
 };
 
@@ -44,6 +46,8 @@ struct ComparisonRow {
     FiveGrids grids;
     QStringList luckWords;                      // by GridKind code: 大吉, 凶 …
     QString threeTalent;
+    int quality = 0;                            // the 音形义 score
+    QStringList qualityNotes;                   // its findings to be noted
     QString supplies;                           // empty when no chart was given
 };
 
@@ -57,9 +61,13 @@ struct ComparisonTable {
 QString comparisonHeader(ComparisonColumn column);
 
 // Builds the rows. missingElements: the elements the child's chart lacks ("" when it lacks none),
-// or nothing when no birth moment is known. Throws ActionAbandoned or DbError as the name reports
-// do when a knowledge file cannot be read.
-ComparisonTable compareNames(const std::vector<ShortlistName>& names, const std::optional<QString>& missingElements);
+// or nothing when no birth moment is known; sex: the child's, for the 音形义 judgement. Throws
+// ActionAbandoned or DbError as the name reports do when a knowledge file cannot be read.
+ComparisonTable compareNames(const std::vector<ShortlistName>& names, const std::optional<QString>& missingElements,
+                             std::optional<ChildSex> sex = std::nullopt);
+
+// The child's sex of a birth row's sex text; nothing for any other text.
+std::optional<ChildSex> childSexOf(const QString& sexText);
 
 // What a cell shows, and the value a column sorts by (numbers for the score and the grids).
 QString comparisonCell(const ComparisonRow& row, ComparisonColumn column);

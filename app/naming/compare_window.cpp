@@ -72,7 +72,8 @@ void CompareWindow::setComparison(const std::vector<ShortlistName>& names, const
     if (birth)
         if (const auto lacking = ComputeMissingElements(*birth)) missing = *lacking;
     document_.birth = birth;
-    runAction(this, [&] { document_.table = compareNames(names, missing); });
+    const auto sex = birth ? childSexOf(birth->sex) : std::nullopt;
+    runAction(this, [&] { document_.table = compareNames(names, missing, sex); });
     model_->setTable(document_.table);
     table->resizeColumnsToContents();
     birthLabel->setText(birthDetailLines(birth, document_.table).join(QStringLiteral("　")));

@@ -22,15 +22,16 @@ TEST(CompareCommand, PrintsAHeaderAndTheRowsOfTheComparisonTable)
     birth.day = "1";
     birth.hour = "午 12";
     const ComparisonTable table =
-        compareNames({{"王", "明华", "", ""}, {"王", "梓轩", "", ""}, {"王", "子涵", "", ""}}, *ComputeMissingElements(birth));
+        compareNames({{"王", "明华", "", ""}, {"王", "梓轩", "", ""}, {"王", "子涵", "", ""}}, *ComputeMissingElements(birth),
+                     ChildSex::Girl);
     EXPECT_EQ(run.out, comparisonLines(table, u'\t').join(u'\n') + "\n");
     const QStringList lines = run.out.split(u'\n');
     EXPECT_TRUE(lines[0].startsWith("姓名\t拼音\t声调\t综合评分\t天格")) << lines[0].toStdString();
-    EXPECT_EQ(lines[2].split(u'\t').value(11), "补足金") << "the chart of that day lacks 金; 轩 is 金";
+    EXPECT_EQ(lines[2].split(u'\t').value(int(ComparisonColumn::Supplies)), "补足金") << "the chart of that day lacks 金; 轩 is 金";
 
     const CommandRun noChart = cli({"compare", "--surname", "欧阳", "--given", "明"});
     ASSERT_EQ(noChart.status, kExitOk);
-    EXPECT_EQ(noChart.out.split(u'\n')[1].split(u'\t').value(11), "") << "no birth option, no 补缺 verdict";
+    EXPECT_EQ(noChart.out.split(u'\n')[1].split(u'\t').value(int(ComparisonColumn::Supplies)), "") << "no birth option, no 补缺 verdict";
 }
 
 TEST(CompareCommand, WritesThePdfBesideTheTable)

@@ -59,7 +59,7 @@ TEST(NameComparison, EveryColumnAgreesWithTheReportsOfTheSameName)
     const BirthInfo birth = birthOf("男", "2024", "5", "1", "午 12");
     const auto missing = ComputeMissingElements(birth);
     ASSERT_TRUE(missing.hasValue());
-    const ComparisonTable table = compareNames(kNames, *missing);
+    const ComparisonTable table = compareNames(kNames, *missing, ChildSex::Boy);
     ASSERT_EQ(table.rows.size(), kNames.size());
 
     const struct { ComparisonColumn column; const char* label; } grids[] = {
@@ -95,6 +95,14 @@ TEST(NameComparison, EveryColumnAgreesWithTheReportsOfTheSameName)
             EXPECT_TRUE(readings.contains(row.characters[k].character + "(" + pinyin[qsizetype(k)] + ")"))
                 << who << readings;
         EXPECT_EQ(cell(row, ComparisonColumn::Source), kNames[i].source);
+
+        // 【音形义分析】: the score, and each check to be noted with its sentence.
+        EXPECT_EQ(cell(row, ComparisonColumn::Quality) + "分", after(report.lines, "音形义评分：")) << who;
+        QStringList noted;
+        for (const QString& line : report.lines)
+            if (line.contains("（注意）：")) noted << line.section("（注意）：", 1);
+        EXPECT_EQ(row.qualityNotes, noted) << who;
+        EXPECT_EQ(cell(row, ComparisonColumn::QualityNotes), noted.isEmpty() ? "无" : noted.join(' ')) << who;
     }
 }
 
@@ -110,7 +118,13 @@ TEST(NameComparison, SortKeysOrderScoresAndGridsAsNumbers)
     EXPECT_LT(comparisonSortKey(zihan, ComparisonColumn::RenGe).toInt(), comparisonSortKey(minghua, ComparisonColumn::RenGe).toInt());
     EXPECT_EQ(comparisonSortKey(zihan, ComparisonColumn::Score).typeId(), QMetaType::Double);
     EXPECT_TRUE(cell(zihan, ComparisonColumn::Supplies).isEmpty()) << "no chart, no verdict";
-    EXPECT_EQ(cell(zihan, ComparisonColumn::Characters), "王 土 4画；子 水 3画；涵 水 12画");
+    EXPECT_EQ(comparisonSortKey(zihan, ComparisonColumn::Quality).typeId(), QMetaType::Int);
+    // Each character with its element and strokes; given-name characters with their gloss too.
+    const QStringList chars = cell(zihan, ComparisonColumn::Characters).split("；");
+    ASSERT_EQ(chars.size(), 3);
+    EXPECT_TRUE(chars[0].startsWith("王 土 4画")) << chars[0];
+    EXPECT_TRUE(chars[1].startsWith("子 水 3画 ") && chars[1].size() > 8) << chars[1];
+    EXPECT_TRUE(chars[2].startsWith("涵 水 12画 ") && chars[2].size() > 9) << chars[2];
 }
 
 TEST(NameComparison, TonesComeFromTheToneMarks)
@@ -146,7 +160,7 @@ TEST(NameComparison, TheCsvIsUtf8WithAByteOrderMarkAHeaderAndOneQuotedLinePerNam
     QStringList lines = text.split("\r\n");
     ASSERT_EQ(lines.takeLast(), "") << "every line ends in CR LF";
     ASSERT_EQ(lines.size(), qsizetype(kNames.size()) + 1);
-    EXPECT_EQ(lines[0], "姓名,拼音,声调,综合评分,天格,人格,地格,总格,外格,三才,用字,补缺,出处");
+    EXPECT_EQ(lines[0], "姓名,拼音,声调,综合评分,天格,人格,地格,总格,外格,三才,音形义评分,音形义提示,用字,补缺,出处");
     EXPECT_TRUE(lines[1].startsWith("王明华,wáng míng huá,2 2 2," + table.rows[0].score + ",")) << lines[1];
     EXPECT_TRUE(lines[4].endsWith(",\"关关雎鸠, 在河之洲。\"")) << "a comma in a cell is quoted: " << lines[4];
 }
