@@ -10,7 +10,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(
   build-essential cmake
-  qt6-base-dev qt6-qpa-plugins libsqlite3-dev
+  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libsqlite3-dev
   libgtest-dev libbenchmark-dev
   fonts-wqy-microhei fonts-arphic-uming
   poppler-utils

@@ -5,24 +5,18 @@
 #include "app/naming/poem_page.h"
 #include "app/naming/name_list_pair.h"
 #include "app/naming/naming_page.h"
+#include "app/program_links.h"
 #include "app/skin.h"
 #include "data/db_files.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QPainter>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QUrl>
 #include <cstdlib>
-
-QString officialSiteUrl()
-{
-    return QStringLiteral("https://jiaming.example.org/");
-}
 
 TFrmIndex::TFrmIndex(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
@@ -118,7 +112,7 @@ void TFrmIndex::RzToolButton10Click() { showPage(TabSheet8); }
 
 void TFrmIndex::RzToolButton9Click()
 {
-    QDesktopServices::openUrl(QUrl(officialSiteUrl()));  // a link that cannot be opened fails silently
+    openProgramLink(this, officialSiteUrl());
 }
 
 void TFrmIndex::RzToolButton11Click()

@@ -91,6 +91,3 @@ private:
     QPixmap background_;
     NamingState naming_;
 };
-
-// The web address opened by "官方网站".
-QString officialSiteUrl();

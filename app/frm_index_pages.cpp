@@ -8,6 +8,7 @@
 #include "app/naming/english_names_page.h"
 #include "app/naming/nickname_page.h"
 #include "app/numerology/name_page.h"
+#include "app/program_links.h"
 #include "app/reference/knowledge_page.h"
 #include "app/skin.h"
 #include "app/tools/tools_page.h"
@@ -47,7 +48,7 @@ QString aboutText()
         "它按五格笔画数理、三才配置与八十一数理分析姓名，结合出生时间排出年、月、日、时四柱，"
         "并可从诗词、成语或任意文字中挑选用字，帮父母找到音、形、义俱佳的名字。\n\n"
         "软件中的数理解说、三才解读与民俗测算均为传统文化参考，请勿迷信。\n\n"
-        "网站：%1\n").arg(officialSiteUrl());
+        "使用说明随软件安装在本机，点“官方网站”即可打开：\n%1\n").arg(userGuidePath());
 }
 
 }  // namespace

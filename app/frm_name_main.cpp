@@ -3,6 +3,7 @@
 #include "app/app_font.h"
 #include "app/notice.h"
 #include "app/report_pane.h"
+#include "app/window_opening.h"
 #include "naming/shortlist.h"
 #include "numerology/name_report.h"
 
@@ -16,10 +17,13 @@
 
 namespace {
 
+// A combo box in the top bar with its caption before it, or with its unit (年, 月 …) after it.
+enum class LabelSide { Before, After };
+
 QComboBox* addCombo(QWidget* parent, QBoxLayout* bar, const char* name, const QString& label, const QStringList& items,
-                    const QString& text, bool editable = true)
+                    const QString& text, bool editable = true, LabelSide side = LabelSide::Before)
 {
-    if (!label.isEmpty()) bar->addWidget(new QLabel(label, parent));
+    if (!label.isEmpty() && side == LabelSide::Before) bar->addWidget(new QLabel(label, parent));
     auto* box = new QComboBox(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setEditable(editable);
@@ -27,7 +31,14 @@ QComboBox* addCombo(QWidget* parent, QBoxLayout* bar, const char* name, const QS
     if (editable) box->setEditText(text);
     else box->setCurrentText(text);
     bar->addWidget(box);
+    if (!label.isEmpty() && side == LabelSide::After) bar->addWidget(new QLabel(label, parent));
     return box;
+}
+
+QComboBox* addDatePart(QWidget* parent, QBoxLayout* bar, const char* name, const QString& unit,
+                       const QStringList& items, const QString& text)
+{
+    return addCombo(parent, bar, name, unit, items, text, true, LabelSide::After);
 }
 
 }  // namespace
@@ -37,7 +48,6 @@ TFrmNameMain::TFrmNameMain(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("TFrmNameMain"));
     setWindowTitle(QStringLiteral("姓名分析"));
     setWindowFlags(Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setAttribute(Qt::WA_DeleteOnClose);
     resize(675, 502);
 
     auto* page = new QVBoxLayout(this);
@@ -58,11 +68,11 @@ TFrmNameMain::TFrmNameMain(QWidget* parent) : QDialog(parent)
     Sex = addCombo(this, bar, "Sex", QStringLiteral("姓别"), {QStringLiteral("男"), QStringLiteral("女")}, QStringLiteral("男"));
     ComDate = addCombo(this, bar, "ComDate", QString(), {QStringLiteral("公历"), QStringLiteral("农历")},
                        QStringLiteral("公历"), false);
-    SYear = addCombo(this, bar, "SYear", QStringLiteral("年"), yearItems(1900, 2040), QStringLiteral("1980"));
-    SMonth = addCombo(this, bar, "SMonth", QStringLiteral("月"), numberItems(1, 12), QStringLiteral("1"));
-    Sday = addCombo(this, bar, "Sday", QStringLiteral("日"), numberItems(1, 31), QStringLiteral("1"));
-    Shour = addCombo(this, bar, "Shour", QStringLiteral("时"), hourItems(), QStringLiteral("子 0"));
-    RzComboBox8 = addCombo(this, bar, "RzComboBox8", QStringLiteral("分"), numberItems(0, 59, true), QStringLiteral("0"));
+    SYear = addDatePart(this, bar, "SYear", QStringLiteral("年"), yearItems(1900, 2040), QStringLiteral("1980"));
+    SMonth = addDatePart(this, bar, "SMonth", QStringLiteral("月"), numberItems(1, 12), QStringLiteral("1"));
+    Sday = addDatePart(this, bar, "Sday", QStringLiteral("日"), numberItems(1, 31), QStringLiteral("1"));
+    Shour = addDatePart(this, bar, "Shour", QStringLiteral("时"), hourItems(), QStringLiteral("子 0"));
+    RzComboBox8 = addDatePart(this, bar, "RzComboBox8", QStringLiteral("分"), numberItems(0, 59, true), QStringLiteral("0"));
 
     // The buttons sit on a second row of the top panel, so the window keeps its 675-pixel width.
     bar->addStretch();
@@ -99,10 +109,10 @@ void TFrmNameMain::ShowNameAnalysis(QWidget* parent, const QString& surname, con
                                     const QString& hour, const QString& day, const QString& month,
                                     Shortlist* shortlist)
 {
-    auto* window = new TFrmNameMain(parent);
-    window->fill(surname, sex, year, givenName, calendarIndex, minute, hour, day, month);
-    window->setShortlist(shortlist);
-    window->exec();
+    openOwnedWindow<TFrmNameMain>(parent, Qt::ApplicationModal, [&](TFrmNameMain& window) {
+        window.fill(surname, sex, year, givenName, calendarIndex, minute, hour, day, month);
+        window.setShortlist(shortlist);
+    });
 }
 
 void TFrmNameMain::setShortlist(Shortlist* shortlist)

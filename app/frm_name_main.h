@@ -18,8 +18,8 @@ class TFrmNameMain : public QDialog {
 public:
     explicit TFrmNameMain(QWidget* parent = nullptr);
 
-    // Creates the window with a name and birth inputs and shows it modally.
-    // With a shortlist, the window offers "加入已选" for the name it shows.
+    // Opens a new window with a name and birth inputs, application-modal; it is deleted when closed
+    // and the call returns at once. With a shortlist, the window offers "加入已选" for its name.
     static void ShowNameAnalysis(QWidget* parent, const QString& surname, const QString& sex, const QString& year,
                                  const QString& givenName, int calendarIndex, const QString& minute,
                                  const QString& hour, const QString& day, const QString& month,

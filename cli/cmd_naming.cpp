@@ -23,7 +23,7 @@ const char* const kPlansUsage =
     "plans --surname S [--length 双字名|单字名] [--fixed C] [--position 第二字|第三字] [--min N | --no-min]";
 const char* const kNamesUsage =
     "names --surname S --sex 男|女 [--length 双字名|单字名] [--fixed C] [--position 第二字|第三字] "
-    "[--min N | --no-min] [--plan ITEM] [--pick N | --no-pick] [--elements 木水] [--picked]";
+    "[--min N | --no-min] [--plan ITEM] [--pick N | --no-pick] [--elements 木水] [--picked | --recommend N]";
 
 const QStringList kPlanOptions = {"surname", "length", "fixed", "position", "min"};
 

@@ -36,19 +36,20 @@ Expected<QByteArray, QString> convert(const char* to, const char* from, const QB
 
 }  // namespace
 
-Expected<QByteArray, QString> encodeReportText(const QStringList& lines)
+Expected<QByteArray, QString> encodeReportText(const QStringList& lines, ReportEncoding encoding)
 {
     QByteArray utf8;
     for (const QString& line : lines) {
         utf8 += line.toUtf8();
         utf8 += "\r\n";
     }
-    return convert("GB18030", "UTF-8", utf8);
+    // Through iconv in both cases, so a lone surrogate is refused the same way.
+    return convert(encoding == ReportEncoding::Utf8 ? "UTF-8" : "GB18030", "UTF-8", utf8);
 }
 
-Expected<Done, QString> writeReportFile(const QString& path, const QStringList& lines)
+Expected<Done, QString> writeReportFile(const QString& path, const QStringList& lines, ReportEncoding encoding)
 {
-    const auto bytes = encodeReportText(lines);
+    const auto bytes = encodeReportText(lines, encoding);
     if (!bytes) return unexpected(QStringLiteral("保存失败：%1").arg(bytes.error()));
     // QSaveFile writes beside the target and renames, so a failed write never leaves half a file.
     // The buffered tail is flushed here: commit() renames even when that last flush fails (a full

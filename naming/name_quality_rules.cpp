@@ -1,9 +1,9 @@
 // The rules of the 音形义 judgement and their sentences. One pass serves both the fast assessment
 // of a search (no text at all) and the full judgement of a report (every sentence).
 //
-// Score = 68 + bonus − penalties, kept within 0 … 100. The bonus (at most 32) rewards what makes a
-// name easy to live with and of its time: characters common in given names (12), characters of
-// the popular names of recent years (6), characters that suit the child's sex (4), given-name
+// Score = 69 + bonus − penalties, kept within 0 … 100. The bonus (at most 31) rewards what makes a
+// name easy to live with and of its time: characters common in given names (8), characters in
+// the places they hold in the popular names of recent years (9), characters that suit the child's sex (4), given-name
 // characters with a meaning class (4) and a mix of 平 and 仄 ending on a level tone (6). The
 // penalties are listed with their rules below; the three that make a name unfit to recommend (a
 // 谐音, a rare character, a character not to choose) weigh so much that such a name never ranks
@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int kBase = 68;
+constexpr int kBase = 69;
 constexpr int kIllSoundPenalty = 40;
 constexpr int kRarePenalty = 30;
 constexpr int kSurnameRepeatedPenalty = 30;
@@ -32,12 +32,12 @@ QString toneName(int tone)
     return tone >= 1 && tone <= 5 ? kNames[size_t(tone)] : QString();
 }
 
-// Points (0 … 12) for how often given names use a character; px ranks them, 1 the most common.
+// Points (0 … 8) for how often given names use a character; px ranks them, 1 the most common.
 int commonnessPoints(int px)
 {
     constexpr int kRanked = 1500;  // from this rank on a character earns nothing
     if (px <= 0 || px >= kRanked) return 0;
-    return 12 * (kRanked - px) / kRanked;
+    return 8 * (kRanked - px) / kRanked;
 }
 
 QString quoted(const QString& text)
@@ -309,7 +309,7 @@ int QualityJudge::evaluate(QStringView givenText, unsigned& flags, Notes* notes)
         for (int i = surnameCount; i < n; ++i) points += commonnessPoints(f[size_t(i)]->px);
         bonus += points / givenCount;
         // In fashion: the character stands in that place in popular names of the child's sex
-        // (2 points a name, at most 6), or at least in the other place (1).
+        // (3 points a name, at most 9), or at least in the other place (1).
         int fashion = 0;
         for (int i = surnameCount; i < n; ++i) {
             const CharFacts& c = *f[size_t(i)];
@@ -317,7 +317,7 @@ int QualityJudge::evaluate(QStringView givenText, unsigned& flags, Notes* notes)
             std::array<int, 2> uses = !sex_ ? std::array<int, 2>{c.inBoysNames[0] + c.inGirlsNames[0],
                                                                  c.inBoysNames[1] + c.inGirlsNames[1]}
                                       : *sex_ == ChildSex::Boy ? c.inBoysNames : c.inGirlsNames;
-            fashion += uses[place] > 0 ? 2 * std::min(uses[place], 3) : uses[1 - place] > 0 ? 1 : 0;
+            fashion += uses[place] > 0 ? 3 * std::min(uses[place], 3) : uses[1 - place] > 0 ? 1 : 0;
         }
         bonus += fashion / givenCount;
         int dated = 0;

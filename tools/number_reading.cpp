@@ -3,12 +3,14 @@
 #include "data/failure.h"
 #include "data/query.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
 
 constexpr int kKeyCount = 81;
 constexpr int kReducer = 80;
+constexpr int kMobileDigits = 11;  // a mainland mobile number
 
 // Four short phrases per key. The folk tradition reads key k as the 81-number k + 1, so the
 // phrases follow that number's meaning and agree with the luck word of the key.
@@ -218,6 +220,10 @@ Expected<NumberFortune, QString> mobileFortune(const QString& input)
 {
     const QString number = input.trimmed();
     if (number.isEmpty()) return unexpected(QStringLiteral("请输入11位手机号码！"));
+    if (!std::all_of(number.begin(), number.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return unexpected(QStringLiteral("手机号码只能由数字组成，请检查后重新输入！"));
+    if (number.size() != kMobileDigits)
+        return unexpected(QStringLiteral("手机号码是%1位数字，您输入了%2位，请检查后重新输入！").arg(kMobileDigits).arg(number.size()));
     const QString key = shoujiinfostr(number).trimmed();
     if (key.isEmpty()) return NumberFortune{QStringLiteral("超吉"), QStringLiteral("超吉"), QStringLiteral("超吉不做详细评论")};
     return abandonOnFailure([&] {

@@ -31,6 +31,7 @@ Expected<NumberFortune, QString> numberFortune(const QString& input, bool qq);
 QString shoujiinfostr(const QString& number);
 
 // The test of the mobile window. Key 0 (empty) is "超吉" without a query; every other key reads its
-// row of `shouji` in dream.dll (empty values when there is none). An empty input gives the message.
+// row of `shouji` in dream.dll (empty values when there is none). An empty input, anything but
+// ASCII digits, or other than 11 digits gives its message and no reading.
 // Abandons the action (ActionAbandoned) when the file cannot be read.
 Expected<NumberFortune, QString> mobileFortune(const QString& input);

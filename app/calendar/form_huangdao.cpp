@@ -62,7 +62,6 @@ TFormHuangdao::TFormHuangdao(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormHuangdao"));
     setWindowTitle(QStringLiteral("黄道吉日"));
-    setAttribute(Qt::WA_DeleteOnClose);
     resize(620, 560);
 
     auto* page = new QVBoxLayout(this);

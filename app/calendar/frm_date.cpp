@@ -1,5 +1,6 @@
 #include "frm_date.h"
 
+#include "app/window_exit.h"
 #include "calendar/calendar_annotations.h"
 #include "calendar/calendar_month.h"
 #include "calendar/calendar_year_info.h"
@@ -9,6 +10,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QSpinBox>
 
 namespace {
@@ -17,6 +19,7 @@ constexpr int kColumnStep = 42;
 constexpr int kRowStep = 32;
 constexpr int kLunarBelowSolar = 16;
 constexpr QPoint kFirstPair(14, 78);  // where the template day1 sits
+constexpr int kButtonStrip = 34;      // below the grid: the "关闭" button
 
 QColor noteColour(DayNoteColour colour)
 {
@@ -49,9 +52,8 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const 
 TFRM_Date::TFRM_Date(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FRM_Date"));
-    setWindowTitle(QStringLiteral("晴岚日历"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(7 * kColumnStep + 24, kFirstPair.y() + 6 * kRowStep + 12);
+    setWindowTitle(QStringLiteral("嘉名日历"));
+    setFixedSize(7 * kColumnStep + 24, kFirstPair.y() + 6 * kRowStep + 12 + kButtonStrip);
 
     // The large faint year and month stand behind everything else.
     Label20 = makeLabel(this, "Label20", QString(), QRect(20, 90, 200, 90));
@@ -150,6 +152,8 @@ TFRM_Date::TFRM_Date(QWidget* parent) : QDialog(parent)
         grid.solar[i] = solar;
         grid.lunar[i] = lunar;
     }
+    addCloseButton(this, nullptr)->setGeometry(width() - 82, height() - kButtonStrip + 2, 70, 26);
+
     Label20->lower();
     Label16->lower();
     Shape2->stackUnder(grid.solar[0]);

@@ -1,5 +1,6 @@
-// The calendar window "晴岚日历": one solar month as a grid of days, each with its lunar day, month,
-// term or festival below it, the year's animal and the selected day's sign. It only displays.
+// The calendar window "嘉名日历": one solar month as a grid of days, each with its lunar day, month,
+// term or festival below it, the year's animal and the selected day's sign. It only displays;
+// "关闭" and Escape close it.
 #pragma once
 
 #include <QDate>

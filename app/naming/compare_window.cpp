@@ -3,6 +3,7 @@
 #include "app/frm_name_main.h"
 #include "app/naming/comparison_model.h"
 #include "app/notice.h"
+#include "app/window_opening.h"
 #include "calendar/missing_elements.h"
 
 #include <QBoxLayout>
@@ -126,10 +127,6 @@ void CompareWindow::openAnalysisOfRow(const QModelIndex& index)
 CompareWindow* openCompareWindow(QWidget* launcher, const std::vector<ShortlistName>& names,
                                  const std::optional<BirthInfo>& birth)
 {
-    auto* window = new CompareWindow(launcher ? launcher->window() : nullptr);
-    window->setAttribute(Qt::WA_DeleteOnClose);  // the only owner after show(): the window itself
-    window->setWindowModality(Qt::ApplicationModal);
-    window->setComparison(names, birth);
-    window->show();
-    return window;
+    return openOwnedWindow<CompareWindow>(launcher, Qt::ApplicationModal,
+                                          [&](CompareWindow& window) { window.setComparison(names, birth); });
 }

@@ -46,7 +46,7 @@ private:
     ComparisonDocumentInput document_;
 };
 
-// Opens a new compare window over the launcher's window, modal and deleting itself when closed, as
-// every tool window opens; returns it shown.
+// Opens a new compare window over the launcher's window, application-modal and deleted when closed,
+// as every window opens; returns it shown.
 CompareWindow* openCompareWindow(QWidget* launcher, const std::vector<ShortlistName>& names,
                                  const std::optional<BirthInfo>& birth);

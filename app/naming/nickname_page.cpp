@@ -86,5 +86,5 @@ void NicknamePage::RzButton4Click()
 
 void NicknamePage::RzButton5Click()
 {
-    ShowNote(QStringLiteral("XM018"));
+    ShowNote(QStringLiteral("XM018"), this);
 }

@@ -1,17 +1,16 @@
 #include "frm_note.h"
 
+#include "app/window_exit.h"
+#include "app/window_opening.h"
 #include "data/db_error.h"
 #include "tools/reference/note_article.h"
 
 #include <QBoxLayout>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTextEdit>
 
 TFrmNote::TFrmNote(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("TFrmNote"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("算命"));
     resize(652, 466);
     auto* layout = new QVBoxLayout(this);
@@ -21,12 +20,16 @@ TFrmNote::TFrmNote(QWidget* parent) : QWidget(parent, Qt::Window)
     RzMemo1->setReadOnly(true);
     RzMemo1->setAcceptRichText(false);
     RzMemo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    layout->addWidget(RzMemo1);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    layout->addWidget(RzMemo1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(6, 4, 6, 6);
+    buttons->addStretch();
+    addCloseButton(this, buttons);
+    layout->addLayout(buttons);
+    closeOnEscape(this);
 }
 
-void ShowNote(const QString& cid)
+void ShowNote(const QString& cid, QWidget* launcher)
 {
     std::optional<NoteArticle> article;
     try {
@@ -34,13 +37,15 @@ void ShowNote(const QString& cid)
     } catch (const DbError&) {
         return;  // silent abandon: no window
     }
-    auto* window = new TFrmNote;
-    if (article) {
-        window->setWindowTitle(article->title);
-        window->RzMemo1->setPlainText(article->content);
-    } else {
-        window->RzMemo1->clear();
-    }
-    window->RzMemo1->moveCursor(QTextCursor::Start);
-    window->show();
+    const int openBefore = visibleWindowsOf<TFrmNote>();
+    openOwnedWindow<TFrmNote>(launcher, Qt::NonModal, [&](TFrmNote& window) {
+        if (article) {
+            window.setWindowTitle(article->title);
+            window.RzMemo1->setPlainText(article->content);
+        } else {
+            window.RzMemo1->clear();
+        }
+        window.RzMemo1->moveCursor(QTextCursor::Start);
+        window.move(cascadedTopLeft(availableAreaFor(launcher), window.size(), openBefore));
+    });
 }

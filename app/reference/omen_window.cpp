@@ -1,19 +1,19 @@
 #include "omen_window.h"
 
+#include "app/window_exit.h"
+#include "app/window_opening.h"
 #include "tools/reference/reference_texts.h"
 
 #include <QBoxLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QScreen>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 
 TFormOnther::TFormOnther(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("TFormOnther"));
-    setAttribute(Qt::WA_DeleteOnClose);
     resize(388, 283);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -37,15 +37,19 @@ TFormOnther::TFormOnther(QWidget* parent) : QWidget(parent, Qt::Window)
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setStyleSheet(QStringLiteral("color: navy;"));
     layout->addWidget(Label1);
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    addCloseButton(this, buttons);
+    layout->addLayout(buttons);
+    closeOnEscape(this);
 }
 
-void ShowOmenPage(const QString& caption, int page)
+void ShowOmenPage(const QString& caption, int page, QWidget* launcher)
 {
-    auto* window = new TFormOnther;
-    window->setWindowTitle(caption);
-    window->RzPageControl1->setCurrentIndex(page);
-    window->show();
+    const int openBefore = visibleWindowsOf<TFormOnther>();
+    openOwnedWindow<TFormOnther>(launcher, Qt::NonModal, [&](TFormOnther& window) {
+        window.setWindowTitle(caption);
+        window.RzPageControl1->setCurrentIndex(page);
+        window.move(cascadedTopLeft(availableAreaFor(launcher), window.size(), openBefore));
+    });
 }

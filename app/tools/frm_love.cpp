@@ -1,6 +1,7 @@
 #include "frm_love.h"
 
 #include "app/notice.h"
+#include "app/window_exit.h"
 #include "tools/name_compatibility.h"
 
 #include <QGridLayout>
@@ -39,14 +40,15 @@ Tfrmlove::Tfrmlove(QWidget* parent) : QDialog(parent)
     RzBitBtn2->setObjectName(QStringLiteral("RzBitBtn2"));
 
     grid->addWidget(Label1, 0, 0);
-    grid->addWidget(eYourName, 0, 1, 1, 2);
+    grid->addWidget(eYourName, 0, 1, 1, 3);
     grid->addWidget(Label2, 1, 0);
-    grid->addWidget(eotherName, 1, 1, 1, 2);
+    grid->addWidget(eotherName, 1, 1, 1, 3);
     grid->addWidget(Label3, 2, 0);
-    grid->addWidget(lbl1, 2, 1, 1, 2);
-    grid->addWidget(Label4, 3, 0, 1, 3);
+    grid->addWidget(lbl1, 2, 1, 1, 3);
+    grid->addWidget(Label4, 3, 0, 1, 4);
     grid->addWidget(RzBitBtn1, 4, 1);
     grid->addWidget(RzBitBtn2, 4, 2);
+    grid->addWidget(addCloseButton(this, nullptr), 4, 3);
     setFixedWidth(340);
 
     connect(RzBitBtn1, &QPushButton::clicked, this, &Tfrmlove::RzBitBtn1Click);

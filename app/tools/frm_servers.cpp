@@ -1,8 +1,11 @@
 #include "frm_servers.h"
 
+#include "app/window_exit.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 
 namespace {
@@ -88,6 +91,7 @@ TFrm_servers::TFrm_servers(QWidget* parent) : QDialog(parent)
         addText(QString::fromUtf8(o.description), top + 18, 20, false);
         top += 44;
     }
+    addCloseButton(this, nullptr)->setGeometry(kClientWidth - 80, 10, 68, 24);
     // Centred on the screen, not over the launcher.
     if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
 }

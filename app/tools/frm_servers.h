@@ -1,4 +1,4 @@
-// "人工起名服务": what the program itself does for its users, free of charge. No controls.
+// "人工起名服务": what the program itself does for its users, free of charge; only a "关闭" button.
 #pragma once
 
 #include <QDialog>

@@ -11,8 +11,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
+
+constexpr int kWindowWidth = 420;
 
 struct WindowTexts {
     const char* caption;
@@ -81,10 +84,14 @@ NumberWindow::NumberWindow(Kind kind, QWidget* parent) : QDialog(parent), kind_(
         auto* note = new QLabel(QStringLiteral(
             "注：有些人会问，手机号码为什么会影响一个人的运势？其实这就像风水、阳宅会影响运势命运的意义是一样的。"
             "虽然这只是一个号码，但是它与您的生活息息相关，也代表您与所有人的沟通桥梁！"), this);
+        note->setObjectName(QStringLiteral("mobileNote"));
         note->setWordWrap(true);
         page->addWidget(note);
     }
-    setFixedWidth(420);
+    // A window's own size ignores how tall wrapped labels need to be at its width; ask the layout,
+    // so the last line of the note is not cut off.
+    const int height = page->hasHeightForWidth() ? page->totalHeightForWidth(kWindowWidth) : page->totalSizeHint().height();
+    setFixedSize(kWindowWidth, std::max(height, page->totalMinimumSize().height()));
 }
 
 void NumberWindow::showFortune(const QString& number, const NumberFortune& fortune)
@@ -102,6 +109,8 @@ void NumberWindow::RzBitBtn1Click()
         const QString number = edtmun->text().trimmed();
         const auto fortune = kind_ == Kind::Mobile ? mobileFortune(number) : numberFortune(number, kind_ == Kind::QQ);
         if (!fortune) {
+            // A refused number gets its message and no reading, not the last number's.
+            for (QLabel* l : {RzLabel11, RzLabel10, RzLabel9, RzLabel8}) l->clear();
             showNotice(this, fortune.error());
             return;
         }
@@ -120,7 +129,7 @@ bool NumberWindow::edtmunKeyPress(int key, const QString& text)
         RzBitBtn1Click();
         return true;
     }
-    if (key == Qt::Key_Backspace || text.isEmpty()) return false;
+    if (key == Qt::Key_Backspace || key == Qt::Key_Escape || text.isEmpty()) return false;  // Escape closes
     // Only digits reach the box; every other typed character is dropped.
     return !(text.size() == 1 && text[0] >= u'0' && text[0] <= u'9');
 }

@@ -1,21 +1,14 @@
-// How the tools page opens a tool window: a new instance every time, modal, released when closed,
-// so each opening starts from the window's own defaults and nothing is kept between openings.
+// How the tools page opens a tool window: a new instance every time, application-modal, deleted
+// when closed, so each opening starts from the window's own defaults and nothing is kept between
+// openings.
 #pragma once
 
-#include <QWidget>
-#include <functional>
+#include "app/window_opening.h"
 
-// Shows a freshly made tool window modally and returns when the user has closed it. Tests replace
-// it to look at the window without a user to close it.
-using ToolWindowShower = std::function<void(QWidget& window)>;
-ToolWindowShower& toolWindowShower();
-
-// Opens a tool window of class Window (constructible from its parent) over the launcher's window.
 template <class Window>
-void openToolWindow(QWidget* launcher)
+Window* openToolWindow(QWidget* launcher)
 {
-    Window window(launcher ? launcher->window() : nullptr);
-    toolWindowShower()(window);
+    return openOwnedWindow<Window>(launcher, Qt::ApplicationModal);
 }
 
 // Limits a line edit to maxBytes of GBK text as it is edited (a Chinese character counts two),

@@ -2,7 +2,7 @@
 
 #include "app/calendar/form_huangdao.h"
 #include "app/calendar/frm_date.h"
-#include "app/frm_index.h"
+#include "app/program_links.h"
 #include "app/reference/omen_window.h"
 #include "app/tools/frm_love.h"
 #include "app/tools/frm_servers.h"
@@ -11,7 +11,6 @@
 #include "app/tools/number_window.h"
 #include "app/tools/tool_window.h"
 
-#include <QDesktopServices>
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolButton>
@@ -60,25 +59,9 @@ QRect squareOf(const ToolIcon& icon)
 
 }  // namespace
 
-QUrl ToolsPage::siteUrl()
-{
-    return QUrl(officialSiteUrl());
-}
-
-QUrl ToolsPage::chatUrl()
-{
-    return siteUrl().resolved(QUrl(QStringLiteral("chat")));
-}
-
-QUrl ToolsPage::mailUrl()
-{
-    return QUrl(QStringLiteral("mailto:help@%1").arg(siteUrl().host()));
-}
-
 ToolsPage::ToolsPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet9"));
-    openLink = [](const QUrl& url) { QDesktopServices::openUrl(url); };
 
     using Slot = void (ToolsPage::*)();
     const std::pair<QToolButton**, Slot> buttons[] = {
@@ -138,13 +121,13 @@ void ToolsPage::paintEvent(QPaintEvent*)
 void ToolsPage::RzToolButton19Click() { openToolWindow<Tfrmlove>(this); }
 
 // The omen tables arrive with the reference windows; each button knows its caption and page.
-void ToolsPage::RzToolButton25Click() { ShowOmenPage(QStringLiteral("打喷嚏占卜吉凶"), 0); }
-void ToolsPage::RzToolButton26Click() { ShowOmenPage(QStringLiteral("面热测吉凶"), 1); }
-void ToolsPage::RzToolButton27Click() { ShowOmenPage(QStringLiteral("心惊测吉凶"), 2); }
-void ToolsPage::RzToolButton28Click() { ShowOmenPage(QStringLiteral("犬吠测吉凶"), 3); }
-void ToolsPage::RzToolButton29Click() { ShowOmenPage(QStringLiteral("眼跳测吉凶"), 4); }
-void ToolsPage::RzToolButton30Click() { ShowOmenPage(QStringLiteral("耳热测吉凶"), 5); }
-void ToolsPage::RzToolButton24Click() { ShowOmenPage(QStringLiteral("耳鸣测吉凶"), 6); }
+void ToolsPage::RzToolButton25Click() { ShowOmenPage(QStringLiteral("打喷嚏占卜吉凶"), 0, this); }
+void ToolsPage::RzToolButton26Click() { ShowOmenPage(QStringLiteral("面热测吉凶"), 1, this); }
+void ToolsPage::RzToolButton27Click() { ShowOmenPage(QStringLiteral("心惊测吉凶"), 2, this); }
+void ToolsPage::RzToolButton28Click() { ShowOmenPage(QStringLiteral("犬吠测吉凶"), 3, this); }
+void ToolsPage::RzToolButton29Click() { ShowOmenPage(QStringLiteral("眼跳测吉凶"), 4, this); }
+void ToolsPage::RzToolButton30Click() { ShowOmenPage(QStringLiteral("耳热测吉凶"), 5, this); }
+void ToolsPage::RzToolButton24Click() { ShowOmenPage(QStringLiteral("耳鸣测吉凶"), 6, this); }
 
 void ToolsPage::RzToolButton31Click() { openToolWindow<TFrmWuxing>(this); }
 void ToolsPage::RzToolButton32Click() { openToolWindow<TFrm_SJcs>(this); }
@@ -154,6 +137,6 @@ void ToolsPage::RzToolButton35Click() { openToolWindow<TFrmWangming>(this); }
 void ToolsPage::RzToolButton36Click() { openToolWindow<TFRM_Date>(this); }
 void ToolsPage::RzToolButton13Click() { openToolWindow<TFormHuangdao>(this); }
 void ToolsPage::RzToolButton37Click() { openToolWindow<TFrm_servers>(this); }
-void ToolsPage::RzToolButton38Click() { openLink(chatUrl()); }
-void ToolsPage::RzToolButton39Click() { openLink(mailUrl()); }
-void ToolsPage::RzToolButton40Click() { openLink(siteUrl()); }
+void ToolsPage::RzToolButton38Click() { openProgramLink(this, consultationUrl()); }
+void ToolsPage::RzToolButton39Click() { openProgramLink(this, feedbackUrl()); }
+void ToolsPage::RzToolButton40Click() { openProgramLink(this, officialSiteUrl()); }

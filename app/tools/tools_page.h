@@ -1,10 +1,9 @@
 // TabSheet9, the tools page: a drawn picture of tool icons with a transparent 71 × 71 button over
-// each. A button opens a tool window afresh and modally, an omen table, or one of our links.
+// each. A button opens a tool window afresh and modally, an omen table, or a section of the user
+// guide (the links of app/program_links.h).
 #pragma once
 
-#include <QUrl>
 #include <QWidget>
-#include <functional>
 
 class QToolButton;
 
@@ -13,18 +12,10 @@ class ToolsPage : public QWidget {
 public:
     explicit ToolsPage(QWidget* parent = nullptr);
 
-    // Hands a link to the platform's default handler; a link that cannot be opened fails silently.
-    // Tests replace it.
-    std::function<void(const QUrl&)> openLink;
-
     QToolButton *RzToolButton19, *RzToolButton25, *RzToolButton26, *RzToolButton27, *RzToolButton28,
         *RzToolButton29, *RzToolButton30, *RzToolButton24, *RzToolButton31, *RzToolButton32, *RzToolButton33,
         *RzToolButton34, *RzToolButton35, *RzToolButton36, *RzToolButton13, *RzToolButton37, *RzToolButton38,
         *RzToolButton39, *RzToolButton40;
-
-    static QUrl chatUrl();
-    static QUrl mailUrl();
-    static QUrl siteUrl();
 
 public slots:
     void RzToolButton19Click();  // 缘分测试
@@ -43,9 +34,9 @@ public slots:
     void RzToolButton36Click();  // 日历
     void RzToolButton13Click();  // 黄道吉日
     void RzToolButton37Click();  // 人工起名服务
-    void RzToolButton38Click();  // chat link
-    void RzToolButton39Click();  // mail link
-    void RzToolButton40Click();  // web site
+    void RzToolButton38Click();  // 在线咨询: the guide's common questions
+    void RzToolButton39Click();  // 联系邮箱: the guide's section on reporting a problem
+    void RzToolButton40Click();  // 官方网站: the guide
 
 protected:
     void paintEvent(QPaintEvent* event) override;

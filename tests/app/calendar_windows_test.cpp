@@ -1,6 +1,7 @@
 // The calendar window and the almanac window, driven offscreen through their controls.
 #include "app/calendar/form_huangdao.h"
 #include "app/calendar/frm_date.h"
+#include "app/tools/tools_page.h"
 #include "tests/app/notice_recorder.h"
 #include "tests/support/fixture_db.h"
 #include "tests/support/qt_printers.h"
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -43,7 +45,7 @@ TEST(CalendarWindow, OpensOnTodayWithItsControls)
     TFRM_Date w;
     w.show();
     const QDate today = QDate::currentDate();
-    EXPECT_EQ(w.windowTitle(), "晴岚日历");
+    EXPECT_EQ(w.windowTitle(), "嘉名日历");
     EXPECT_EQ(w.Label1->text(), QString::number(today.year()));
     EXPECT_EQ(w.Label17->text(), QString::number(today.month()));
     EXPECT_EQ(w.UpDown1->value(), today.year());
@@ -142,18 +144,18 @@ TEST(CalendarWindow, ClickingADaySelectsItAndTodayReturns)
 
 TEST(CalendarWindow, ClosesWhenAnotherWindowComesToTheFront)
 {
-    QPointer<TFRM_Date> w = new TFRM_Date;
-    w->show();
+    ToolsPage page;
+    page.RzToolButton36->click();  // 日历
+    QPointer<TFRM_Date> w = qobject_cast<TFRM_Date*>(QApplication::activeModalWidget());
+    ASSERT_FALSE(w.isNull());
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
     QWidget other;
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    QTest::qWait(0);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(w.isNull());
-    delete w.data();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.isNull(); }));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 namespace {

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -192,14 +193,13 @@ TEST(NameListPairWindow, TheDoubleClickOpensTheModalAnalysisWindowFilledFromTheP
                        {"RzBitBtn36", "添加到已选"}, {"RzBitBtn37", "复制已选"}, {"RzBitBtn38", "清空已选"}},
                       [&] { return NameAnalysisInputs{"欧阳", birth}; });
     QStringList seen;
-    QTimer::singleShot(0, [&] {
-        auto* window = qobject_cast<TFrmNameMain*>(QApplication::activeModalWidget());
-        if (!window) return;
-        seen << window->NameA->text() << window->NameB->text() << window->Sex->currentText()
-             << window->SYear->currentText();
-        window->close();
-    });
     pair.openAnalysisOfName("欧阳明");
+    QPointer<TFrmNameMain> window = qobject_cast<TFrmNameMain*>(QApplication::activeModalWidget());
+    ASSERT_FALSE(window.isNull());
+    seen << window->NameA->text() << window->NameB->text() << window->Sex->currentText()
+         << window->SYear->currentText();
+    window->close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull(); }));  // deleted on closing
     EXPECT_EQ(seen, (QStringList{"欧阳", "明", "女", "2023"}));
     EXPECT_TRUE(recorder.notices.isEmpty()) << recorder.notices.join(' ').toStdString();
 }

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -44,6 +45,23 @@ TEST_F(NameWindowFixture, OpenedWithANameItShowsTheReportAtOnce)
     EXPECT_EQ(window.Sex->currentText(), "女");
     EXPECT_EQ(window.windowTitle(), "姓名分析");
     EXPECT_TRUE(notices.isEmpty());
+}
+
+TEST_F(NameWindowFixture, EachDatePartIsFollowedByItsUnit)
+{
+    TFrmNameMain window;
+    window.show();
+    const struct { QComboBox* box; const char* unit; } parts[] = {
+        {window.SYear, "年"}, {window.SMonth, "月"}, {window.Sday, "日"}, {window.Shour, "时"}, {window.RzComboBox8, "分"}};
+    for (const auto& p : parts) {
+        QLabel* unit = nullptr;
+        for (QLabel* l : window.findChildren<QLabel*>())
+            if (l->text() == QString::fromUtf8(p.unit)) unit = l;
+        ASSERT_NE(unit, nullptr) << p.unit;
+        EXPECT_EQ(unit->y() / 10, p.box->y() / 10) << p.unit << ": on the box's row";
+        EXPECT_GT(unit->x(), p.box->geometry().right()) << p.unit << ": after the box";
+        EXPECT_LT(unit->x() - p.box->geometry().right(), 12) << p.unit << ": right after it";
+    }
 }
 
 TEST_F(NameWindowFixture, AMissingNameIsToldAndThePaneKeepsItsReport)

@@ -1,20 +1,22 @@
 // The tools page and the tool windows it opens, offscreen.
 #include "app/frm_index.h"
+#include "app/program_links.h"
 #include "app/reference/omen_window.h"
 #include "app/tools/frm_love.h"
 #include "app/tools/frm_servers.h"
 #include "app/tools/frm_wangming.h"
 #include "app/tools/frm_wuxing.h"
 #include "app/tools/number_window.h"
-#include "app/tools/tool_window.h"
 #include "app/tools/tools_page.h"
 #include "tests/app/notice_recorder.h"
 #include "tests/support/fixture_db.h"
 #include "tests/support/qt_printers.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -23,25 +25,30 @@
 
 namespace {
 
-// Records each tool window the page opens instead of running it modally.
-struct OpenedWindows {
-    struct Opening {
-        QString className, title;
-        QWidget* window;
-        bool modalRun;
-    };
-    std::vector<Opening> openings;
-    std::function<void(QWidget&)> whileOpen;
-    ToolWindowShower saved = toolWindowShower();
+// The modal window a click opened, as the user sees it: the one the program now waits on.
+QWidget* openedModalWindow()
+{
+    return QApplication::activeModalWidget();
+}
 
-    OpenedWindows()
-    {
-        toolWindowShower() = [this](QWidget& w) {
-            openings.push_back({QString::fromLatin1(w.metaObject()->className()), w.windowTitle(), &w, true});
-            if (whileOpen) whileOpen(w);
-        };
-    }
-    ~OpenedWindows() { toolWindowShower() = saved; }
+// Closes a window the way its "关闭" button does, and lets Qt delete it.
+void closeForReal(QWidget* window)
+{
+    QPointer<QWidget> guard(window);
+    window->close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return guard.isNull(); })) << "not deleted when closed";
+}
+
+// Records the links handed to the system, through the system's own route for links.
+class LinkRecorder : public QObject {
+    Q_OBJECT
+public:
+    LinkRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    ~LinkRecorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    QList<QUrl> links;
+
+public slots:
+    void open(const QUrl& url) { links << url; }
 };
 
 template <class W>
@@ -87,8 +94,9 @@ TEST(ToolsPage, NineteenTransparentSquaresAtTheirPlaces)
 
 TEST(ToolsPage, EachToolButtonOpensAFreshModalWindow)
 {
+    BuiltDbs dbs;
+    NoticeRecorder notices;
     ToolsPage page;
-    OpenedWindows opened;
     const struct { const char* button; const char* className; const char* title; } tools[] = {
         {"RzToolButton19", "Tfrmlove", "缘分测试 "},
         {"RzToolButton31", "TFrmWuxing", "五行查询(最多可以输入5个字)"},
@@ -96,49 +104,58 @@ TEST(ToolsPage, EachToolButtonOpensAFreshModalWindow)
         {"RzToolButton33", "TFrmQQhm", "QQ号码测试"},
         {"RzToolButton34", "TFrm_onther", "任意号码分析"},
         {"RzToolButton35", "TFrmWangming", "网名与性格"},
-        {"RzToolButton36", "TFRM_Date", "晴岚日历"},
+        {"RzToolButton36", "TFRM_Date", "嘉名日历"},
         {"RzToolButton13", "TFormHuangdao", "黄道吉日"},
         {"RzToolButton37", "TFrm_servers", "人工起名服务"},
     };
     for (const auto& t : tools) {
-        opened.openings.clear();
         page.findChild<QToolButton*>(t.button)->click();
-        ASSERT_EQ(opened.openings.size(), 1u) << t.button;
-        EXPECT_EQ(opened.openings[0].className, t.className);
-        EXPECT_EQ(opened.openings[0].title, QString::fromUtf8(t.title));
+        QWidget* window = openedModalWindow();
+        ASSERT_NE(window, nullptr) << t.button;
+        EXPECT_EQ(QString::fromLatin1(window->metaObject()->className()), t.className);
+        EXPECT_EQ(window->windowTitle(), QString::fromUtf8(t.title));
+        EXPECT_EQ(window->windowModality(), Qt::ApplicationModal) << t.button;
+        EXPECT_TRUE(window->isVisible()) << t.button;
+        closeForReal(window);
+        EXPECT_EQ(openedModalWindow(), nullptr) << t.button;
     }
+    EXPECT_TRUE(notices.notices.isEmpty()) << notices.notices.join(' ').toStdString();
 }
 
 TEST(ToolsPage, OpeningTwiceStartsFromTheDefaults)
 {
     ToolsPage page;
-    OpenedWindows opened;
     QStringList seen;
-    opened.whileOpen = [&](QWidget& w) {
-        auto* box = w.findChild<QLineEdit*>("edtmun");
+    for (int opening = 0; opening < 2; ++opening) {
+        page.RzToolButton33->click();
+        auto* box = openedModalWindow()->findChild<QLineEdit*>("edtmun");
         seen << box->text();
-        box->setText("12345");
-    };
-    page.RzToolButton33->click();
-    page.RzToolButton33->click();
+        QTest::keyClicks(box, "12345");
+        QTest::mouseClick(openedModalWindow()->findChild<QPushButton*>("RzBitBtn2"), Qt::LeftButton);  // 关闭
+        QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; });
+    }
     EXPECT_EQ(seen, QStringList({"", ""}));
-    // Each window was released when it closed: none is left under the page.
+    // Each window was deleted when it closed: none is left under the page.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(page.window()->findChildren<NumberWindow*>().isEmpty());
 }
 
-TEST(ToolsPage, LinkButtonsOpenOurSiteMailAndChat)
+TEST(ToolsPage, LinkButtonsOpenTheUserGuideAtItsSections)
 {
     ToolsPage page;
-    QList<QUrl> links;
-    page.openLink = [&](const QUrl& u) { links << u; };
+    LinkRecorder recorder;
+    NoticeRecorder notices;
+    setUserGuidePath(QStringLiteral(JIAMING_BIN_DIR "/jiaming-guide.html"));
     page.RzToolButton38->click();
     page.RzToolButton39->click();
     page.RzToolButton40->click();
-    ASSERT_EQ(links.size(), 3);
-    EXPECT_EQ(links[0].host(), ToolsPage::siteUrl().host());
-    EXPECT_EQ(links[1].scheme(), "mailto");
-    EXPECT_TRUE(links[1].path().endsWith("@" + ToolsPage::siteUrl().host()));
-    EXPECT_EQ(links[2], ToolsPage::siteUrl());
+    setUserGuidePath(QString());
+    const QUrl guide = QUrl::fromLocalFile(QStringLiteral(JIAMING_BIN_DIR "/jiaming-guide.html"));
+    QUrl questions = guide, feedback = guide;
+    questions.setFragment("questions");
+    feedback.setFragment("feedback");
+    EXPECT_EQ(recorder.links, (QList<QUrl>{questions, feedback, guide}));
+    EXPECT_TRUE(notices.notices.isEmpty()) << notices.notices.join(' ').toStdString();
 }
 
 TEST(NumberWindows, TypingFilterAndEnter)
@@ -186,6 +203,42 @@ TEST(NumberWindows, MobileTestsAtOnceWhenShownWithANumber)
     window.edtmun->setText("13800000160");
     window.RzBitBtn1->click();
     EXPECT_EQ(window.RzLabel8->text(), "超吉不做详细评论");
+}
+
+TEST(NumberWindows, TheMobileWindowReadsOnlyElevenDigits)
+{
+    FixtureDbs dbs;
+    dbs.exec(Db::Dream, "insert into shouji values ('34', '题', '吉', '文')");
+    NoticeRecorder notices;
+    TFrm_SJcs window;
+    showActive(window);
+    QTest::keyClicks(window.edtmun, "13800001234");
+    QTest::keyClick(window.edtmun, Qt::Key_Return);
+    EXPECT_EQ(window.RzLabel9->text(), "吉");
+
+    // "12" once read as 超吉; a pasted number with letters got past the typing filter.
+    const struct { const char* number; const char* notice; } refused[] = {
+        {"12", "提示:手机号码是11位数字，您输入了2位，请检查后重新输入！"},
+        {"1380000abcd", "提示:手机号码只能由数字组成，请检查后重新输入！"},
+    };
+    for (const auto& r : refused) {
+        notices.notices.clear();
+        window.edtmun->setText(QString::fromUtf8(r.number));
+        QTest::keyClick(window.edtmun, Qt::Key_Return);
+        EXPECT_EQ(notices.notices, QStringList{QString::fromUtf8(r.notice)}) << r.number;
+        for (QLabel* l : {window.RzLabel11, window.RzLabel10, window.RzLabel9, window.RzLabel8})
+            EXPECT_TRUE(l->text().isEmpty()) << r.number << ": " << l->objectName().toStdString();
+    }
+}
+
+TEST(NumberWindows, TheMobileWindowsNoteIsShownWhole)
+{
+    TFrm_SJcs window;
+    showActive(window);
+    auto* note = window.findChild<QLabel*>("mobileNote");
+    ASSERT_NE(note, nullptr);
+    EXPECT_GE(note->height(), note->heightForWidth(note->width()));
+    EXPECT_LE(note->geometry().bottom(), window.height());
 }
 
 TEST(LoveWindow, EnterMovesOnAndTheButtonsTestAndReset)
@@ -295,3 +348,5 @@ TEST(ToolsPage, OmenButtonsOpenModelessWindowsOnTheirPages)
 }
 
 }  // namespace
+
+#include "tools_page_test.moc"

@@ -48,6 +48,22 @@ TEST(ReportFile, WritesGbkBytesWithCrLfAndKeepsCharactersBeyondGbk)
     EXPECT_EQ(decodeGb18030(bytes), "张三\r\n\r\n𠀀A\r\n");
 }
 
+TEST(ReportFile, EachEncodingGivesItsOwnBytesWithCrLf)
+{
+    const QStringList lines = {"张三", "𠀀"};
+    const struct { ReportEncoding encoding; QByteArray bytes; const char* why; } cases[] = {
+        {ReportEncoding::Gbk, QByteArray::fromHex("d5c5c8fd0d0a953282360d0a"),
+         "GBK bytes; U+20000 in GB18030's four bytes"},
+        {ReportEncoding::Utf8, QByteArray("张三\r\n𠀀\r\n"), "UTF-8 without a byte order mark"},
+    };
+    for (const auto& c : cases) {
+        const auto bytes = encodeReportText(lines, c.encoding);
+        ASSERT_TRUE(bytes) << c.why;
+        EXPECT_EQ(bytes->toHex().toStdString(), c.bytes.toHex().toStdString()) << c.why;
+    }
+    EXPECT_EQ(*encodeReportText(lines), *encodeReportText(lines, ReportEncoding::Gbk));  // GBK unless asked
+}
+
 TEST(ReportFile, AFailedWriteIsReported)
 {
     QTemporaryDir dir;

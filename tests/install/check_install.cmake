@@ -9,6 +9,7 @@ if(NOT status EQUAL 0)
 endif()
 
 foreach(file lib/jiaming/jiaming lib/jiaming/jiaming-cli lib/jiaming/Velmora.dll lib/jiaming/KelBirth.dll
+             lib/jiaming/jiaming-guide.html
              share/applications/jiaming.desktop share/metainfo/org.example.jiaming.metainfo.xml
              share/icons/hicolor/scalable/apps/jiaming.svg share/icons/hicolor/48x48/apps/jiaming.png)
   if(NOT EXISTS ${PREFIX}/${file})

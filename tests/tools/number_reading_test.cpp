@@ -150,8 +150,30 @@ TEST(MobileFortune, ReadsTheRowOfTheKeyOrSaysSuperLucky)
     EXPECT_EQ(*mobileFortune("13800000035"), (NumberFortune{}));  // no row
     const NumberFortune super{"超吉", "超吉", "超吉不做详细评论"};
     EXPECT_EQ(*mobileFortune("13800000160"), super);
-    EXPECT_EQ(*mobileFortune("1234567"), super);
     EXPECT_EQ(mobileFortune("  ").error(), "请输入11位手机号码！");
+}
+
+TEST(MobileFortune, OnlyElevenDigitsGetAReading)
+{
+    FixtureDbs dbs;
+    dbs.exec(Db::Dream, "insert into shouji values ('34', '标题', '吉', '内容')");
+    const QString notDigits = "手机号码只能由数字组成，请检查后重新输入！";
+    const struct { const char* number; QString error; const char* why; } cases[] = {
+        {"12", "手机号码是11位数字，您输入了2位，请检查后重新输入！", "two digits used to read as 超吉"},
+        {"1234567", "手机号码是11位数字，您输入了7位，请检查后重新输入！", "too short for a key"},
+        {"1380000123", "手机号码是11位数字，您输入了10位，请检查后重新输入！", "one digit missing"},
+        {"138000012345", "手机号码是11位数字，您输入了12位，请检查后重新输入！", "one digit too many"},
+        {"1380000abcd", notDigits, "pasted letters"},
+        {"138 0000 1234", notDigits, "blanks inside"},
+        {"+8613800001234", notDigits, "a country prefix"},
+        {"１３８０００01234", notDigits, "full-width digits"},
+    };
+    for (const auto& c : cases) {
+        const auto f = mobileFortune(QString::fromUtf8(c.number));
+        ASSERT_FALSE(f) << c.why;
+        EXPECT_EQ(f.error(), c.error) << c.why;
+    }
+    EXPECT_EQ(mobileFortune(" 13800001234 ")->state, "标题");  // blanks around are trimmed
 }
 
 TEST(MobileFortune, AbandonsWhenTheFileIsMissingButNotForKeyZero)
