@@ -13,6 +13,7 @@ PACKAGES=(
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libsqlite3-dev
   libgtest-dev libbenchmark-dev
   fonts-wqy-microhei fonts-arphic-uming
+  poppler-utils
 )
 
 install_missing() {

@@ -5,6 +5,7 @@
 #include "app/notice.h"
 #include "app/report_pane.h"
 #include "app/window_opening.h"
+#include "naming/shortlist.h"
 #include "numerology/name_report.h"
 
 #include <QBoxLayout>
@@ -90,6 +91,8 @@ TFrmNameMain::TFrmNameMain(QWidget* parent) : QDialog(parent)
     };
     RzButton1 = addButton("RzButton1", QStringLiteral("姓名分析"), &TFrmNameMain::RzButton1Click);
     BitBtnsave = addButton("BitBtnsave", QStringLiteral("保存"), &TFrmNameMain::dxBarButton2Click);
+    addToShortlistButton = addButton("addToShortlistButton", QStringLiteral("加入已选"), &TFrmNameMain::addToShortlist);
+    addToShortlistButton->hide();
     RzBitBtn4 = addButton("RzBitBtn4", QStringLiteral("退出"), &TFrmNameMain::dxBarButton5Click);
 
     RzMemo1 = new QTextEdit(this);
@@ -105,10 +108,34 @@ TFrmNameMain::TFrmNameMain(QWidget* parent) : QDialog(parent)
 
 void TFrmNameMain::ShowNameAnalysis(QWidget* parent, const QString& surname, const QString& sex, const QString& year,
                                     const QString& givenName, int calendarIndex, const QString& minute,
-                                    const QString& hour, const QString& day, const QString& month)
+                                    const QString& hour, const QString& day, const QString& month,
+                                    Shortlist* shortlist)
 {
     openOwnedWindow<TFrmNameMain>(parent, Qt::ApplicationModal, [&](TFrmNameMain& window) {
         window.fill(surname, sex, year, givenName, calendarIndex, minute, hour, day, month);
+        window.setShortlist(shortlist);
+    });
+}
+
+void TFrmNameMain::setShortlist(Shortlist* shortlist)
+{
+    shortlist_ = shortlist;
+    addToShortlistButton->setVisible(shortlist != nullptr);
+}
+
+void TFrmNameMain::addToShortlist()
+{
+    if (!shortlist_) return;
+    const ShortlistName name{NameA->text().trimmed(), NameB->text().trimmed(), {}, {}};
+    if (name.surname.isEmpty()) return showNotice(this, QStringLiteral("姓不能为空!"));
+    if (name.givenName.isEmpty()) return showNotice(this, QStringLiteral("名不能为空!"));
+    if (shortlist_->contains(name.fullName()))
+        return showNotice(this, name.fullName() + QStringLiteral(" 已在已选名字中"));
+    runAction(this, [&] {
+        ShortlistName kept = name;
+        kept.line = shortlistLineOf(name);
+        shortlist_->add(kept);
+        showNotice(this, QStringLiteral("已把 ") + name.fullName() + QStringLiteral(" 加入已选名字"));
     });
 }
 

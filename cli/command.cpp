@@ -1,6 +1,7 @@
 #include "command.h"
 
 #include "cli/cmd_calendar.h"
+#include "cli/cmd_compare.h"
 #include "cli/cmd_day_calendar.h"
 #include "cli/cmd_dbinfo.h"
 #include "cli/cmd_dictionary.h"
@@ -67,6 +68,9 @@ const std::vector<Command>& commands()
                        "[--position 第二字|第三字] [--min N | --no-min] [--elements 木水] [--page K | --all | --recommend N]",
          "a page of the list or idiom mode's grid (or --all rows), nine tab-separated columns", runListNames},
         {"idioms", "", "the idiom list of the idiom mode, one idiom a line", runIdioms},
+        {"compare", "--surname S --given G1,G2,… [--sex 男|女] [birth options of analyse] [--pdf FILE]",
+         "shortlisted names side by side, tab-separated with a header line (--pdf: the printable comparison)",
+         runCompare},
         {"quality", "--surname S --given G [--sex 男|女]",
          "the 音形义 judgement of a name: its score, each check and each character's reading and gloss", runQuality},
     };

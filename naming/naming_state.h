@@ -1,7 +1,10 @@
 // What the naming pages share while they run: the stop flag of the classic search (read by its worker
 // thread, hence atomic; set only by the naming page's search), the cells waiting to fill one row of
-// the result pane, the elements the last chart lacks, and the page size of the list-mode grid.
+// the result pane, the elements the last chart lacks, the page size of the list-mode grid, and the
+// shortlist both pages show.
 #pragma once
+
+#include "naming/shortlist.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,4 +18,5 @@ struct NamingState {
     int rowBufferCount = 0;
     QString missingElements;
     int ListPageSize = kListPageSize;
+    Shortlist shortlist;
 };

@@ -1,8 +1,13 @@
 // The result lists of a naming page: a list that the page's search fills and a list of the names the
 // user keeps, on two tabs of a small page control, each with two buttons under it. Double-clicking a
 // line of either list opens the name analysis window for it with the page's birth inputs.
+//
+// The chosen list shows a shortlist: its own until the page shares the one of the main window, so
+// that both naming pages and the analysis window add to, remove from and save one list.
 #pragma once
 
+#include "app/file_path_asker.h"
+#include "app/naming/shortlist_list_model.h"
 #include "data/birth_info.h"
 
 #include <QString>
@@ -11,6 +16,7 @@
 
 class NameListModel;
 class QListView;
+class Shortlist;
 class QPushButton;
 
 // Object names and captions, chosen by the page that creates the pair.
@@ -44,10 +50,18 @@ public:
 
     QListView *resultList, *chosenList;
     QPushButton *copyResultsButton, *addToChosenButton, *copyChosenButton, *clearChosenButton;
+    // Under the chosen list: 移除 (also the Delete key), 保存已选, 打开已选, 比较已选.
+    QPushButton *removeChosenButton, *saveChosenButton, *openChosenButton, *compareChosenButton;
     NameListModel& results() { return *results_; }
-    NameListModel& chosen() { return *chosen_; }
+    ShortlistListModel& chosen() { return *chosen_; }
+    Shortlist& shortlist() { return chosen_->shortlist(); }
+    void shareShortlist(Shortlist& list);
 
     AnalysisOpener openAnalysis;
+    // The line of the page's text a given name comes from (the poem page's 出处); none by default.
+    std::function<QString(const QString& givenName)> sourceOf;
+    FilePathAsker askSavePath = defaultSaveFileAsker();
+    FilePathAsker askOpenPath = defaultOpenFileAsker();
 
     // The analysis of a name already cut from its line (the list-mode grid's "名称" cell); an empty
     // name opens nothing.
@@ -58,16 +72,26 @@ public slots:
     void clearChosen();
     void copyResults();   // one line per name on the clipboard
     void copyChosen();
+    void removeChosen();    // the selected chosen name
+    void saveChosen();      // the shortlist to a file the user picks
+    void openChosen();      // names from such a file added to the shortlist
+    void compareChosen();   // the compare window for the shortlist and the page's birth row
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     void namesCopied(qsizetype count);  // after either copy button, for the page's status line
 
 private:
-    QListView* addListTab(const QString& tab, const QString& listName, NameListModel* model,
+    QListView* addListTab(const QString& tab, const QString& listName, QAbstractItemModel* model,
                           QPushButton*& left, const NameListPairNames::Button& leftNames,
                           QPushButton*& right, const NameListPairNames::Button& rightNames);
     void openSelectedLine(QListView* list);
+    void addChosenActions();
+    ShortlistName nameOfLine(const QString& line) const;
 
-    NameListModel *results_, *chosen_;
+    NameListModel* results_;
+    ShortlistListModel* chosen_;
     InputsOfPage inputs_;
 };

@@ -234,6 +234,7 @@ void NamingPage::buildResults()
                                        {QStringLiteral("RzBitBtn30"), QStringLiteral("清空已选")}},
                                       [this] { return NameAnalysisInputs{Xing->text(), readBirthInfo(birthRow)}; },
                                       this);
+    RzPageControl2->shareShortlist(state_.shortlist);
     RzPageControl2->setFixedWidth(185);  // the all-names pane keeps room for its six 16-byte cells
     results->addWidget(RzPageControl2);
     ListBox1 = RzPageControl2->resultList;

@@ -201,6 +201,10 @@ QWidget* PoemPage::buildLists()
                                        {QStringLiteral("RzBitBtn38"), QStringLiteral("清空已选")}},
                                       [this] { return NameAnalysisInputs{Xing5->text(), readBirthInfo(birthRow)}; },
                                       column);
+    RzPageControl3->shareShortlist(state_.shortlist);
+    RzPageControl3->sourceOf = [this](const QString& given) {
+        return PoemNameSource(MemoYixuan->toPlainText(), given).remove(QStringLiteral("出处："));
+    };
     recommendedList = new RecommendedList(*RzPageControl3, QStringLiteral("ListBoxRecommended5"));
     RzPageControl3->setFixedWidth(190);
     layout->addWidget(RzPageControl3, 1);

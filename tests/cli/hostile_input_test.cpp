@@ -132,6 +132,7 @@ TEST(HostileInput, DamagedKnowledgeFilesAreReadFailuresNeverCrashes)
         {{"list-names", "--surname", "王", "--sex", "男"}, true},
         {{"idioms"}, false},
         {{"quality", "--surname", "王", "--given", "梓轩"}, true},
+        {{"compare", "--surname", "王", "--given", "明华,梓轩", "--year", "2024", "--month", "5", "--day", "1"}, true},
     };
     std::set<QString> covered;
     for (const Case& c : cases) covered.insert(c.args.front());

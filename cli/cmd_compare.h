@@ -1,0 +1,5 @@
+#pragma once
+
+#include "cli/command.h"
+
+int runCompare(const QStringList& args, CliStreams io);
