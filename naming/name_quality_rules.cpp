@@ -21,6 +21,9 @@ constexpr int kRarePenalty = 30;
 constexpr int kSurnameRepeatedPenalty = 30;
 constexpr int kMarkedPenalty = 25;
 constexpr int kOtherSexPenalty = 12;
+constexpr int kEverydayWordPenalty = 25;
+constexpr int kOutOfPlacePenalty = 6;
+constexpr int kMartialGirlPenalty = 6;
 constexpr int kManyStrokes = 20;  // simplified strokes from which a character is hard for a child
 
 // Names of the tones as the report says them.
@@ -300,6 +303,36 @@ int QualityJudge::evaluate(QStringView givenText, unsigned& flags, Notes* notes)
             }
         }
         bonus += points / givenCount;
+        // An everyday word as a whole name (一家, 语文) sounds ordinary, unless parents choose it
+        // as a name: the popular names of either sex are names whatever a dictionary says.
+        if (givenCount >= 2) {
+            const quint64 key = nameKey(givenText);
+            if (lists_->everyday.contains(key) && !lists_->popular.contains(key)) {
+                flags |= kEverydayWord;
+                penalty += kEverydayWordPenalty;
+                if (notes)
+                    notes->warn(QualityCheck::Meaning, QStringLiteral("名字“") + givenText.toString() +
+                                                           QStringLiteral("”是日常词语，用作名字显得平常"));
+            }
+        }
+        // A character that given names mostly hold in the other place reads stiffly where it
+        // stands (藻妍, 语天): the pair does not sound like a name.
+        if (givenCount == 2) {
+            const CharFacts& a = *f[size_t(surnameCount)];
+            const CharFacts& b = *f[size_t(surnameCount + 1)];
+            if (a.rarelyFirst) {
+                penalty += kOutOfPlacePenalty;
+                if (notes)
+                    notes->warn(QualityCheck::Meaning, quoted(text(surnameCount)) +
+                                                           QStringLiteral("多作名字的末字，放在首位读来生硬"));
+            }
+            if (b.rarelySecond) {
+                penalty += kOutOfPlacePenalty;
+                if (notes)
+                    notes->warn(QualityCheck::Meaning, quoted(text(surnameCount + 1)) +
+                                                           QStringLiteral("多作名字的首字，放在末位读来生硬"));
+            }
+        }
         if (notes) notes->pass(QualityCheck::Meaning, good.join(u'，'));
     }
 
@@ -366,6 +399,11 @@ int QualityJudge::evaluate(QStringView givenText, unsigned& flags, Notes* notes)
         bonus += points / givenCount;
         for (int i = surnameCount; i < n; ++i) {
             const CharFacts& c = *f[size_t(i)];
+            // A character of strength (擎 戟) may be marked for either sex yet sits oddly in a girl's name.
+            if (!boy && c.martial) {
+                penalty += kMartialGirlPenalty;
+                if (notes) notes->warn(QualityCheck::Sex, quoted(text(i)) + QStringLiteral("字义刚武，少用于女孩名"));
+            }
             if (!c.known || c.sexClass == QStringLiteral("0")) continue;
             if (boy ? c.forBoys : c.forGirls) continue;
             penalty += kOtherSexPenalty;
