@@ -24,6 +24,7 @@ constexpr int kOtherSexPenalty = 12;
 constexpr int kEverydayWordPenalty = 25;
 constexpr int kOutOfPlacePenalty = 6;
 constexpr int kMartialGirlPenalty = 6;
+constexpr int kNeutralEndingPenalty = 4;
 constexpr int kManyStrokes = 20;  // simplified strokes from which a character is hard for a child
 
 // Names of the tones as the report says them.
@@ -409,6 +410,19 @@ int QualityJudge::evaluate(QStringView givenText, unsigned& flags, Notes* notes)
             penalty += kOtherSexPenalty;
             if (notes) notes->warn(QualityCheck::Sex, quoted(text(i)) + (boy ? QStringLiteral("多用于女孩名")
                                                                              : QStringLiteral("多用于男孩名")));
+        }
+        // The last character carries most of a name's air: one for either sex that no popular name
+        // of the child's sex ends on (方 知 一 for a girl) makes the name sound neither.
+        if (givenCount >= 2) {
+            const CharFacts& last = *f[size_t(n - 1)];
+            const bool suits = boy ? last.forBoys : last.forGirls;
+            const int endings = boy ? last.inBoysNames[1] : last.inGirlsNames[1];
+            if (last.known && suits && last.sexClass != own && endings == 0) {
+                penalty += kNeutralEndingPenalty;
+                if (notes)
+                    notes->warn(QualityCheck::Sex, quoted(text(n - 1)) + (boy ? QStringLiteral("少作男孩名的末字")
+                                                                              : QStringLiteral("少作女孩名的末字")));
+            }
         }
         if (notes) notes->pass(QualityCheck::Sex, boy ? QStringLiteral("用字与男孩相合") : QStringLiteral("用字与女孩相合"));
     }
