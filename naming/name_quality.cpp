@@ -297,7 +297,8 @@ std::shared_ptr<const QualityJudge::WordLists> QualityJudge::wordLists(Query& q)
         }
     });
     q.scanWith(QStringLiteral("select word, frequency from everyday_word"), {}, [&](const StreamRow& r) {
-        if (const quint64 key = nameKey(r.toText(0))) lists->everyday.insert(key, r.toInt(1));
+        const quint64 key = nameKey(r.toText(0));
+        if (key && !lists->popular.contains(key)) lists->popular[key].everyday = true;
     });
     const std::lock_guard<std::mutex> lock(mutex);
     cachedIdentity = identity;
@@ -311,6 +312,7 @@ void QualityJudge::finishLoading(Query& q)
     // The characters in fashion: those of the popular names, each name counted once per sex. A
     // single given name counts as a last character.
     for (auto it = lists_->popular.constBegin(); it != lists_->popular.constEnd(); ++it) {
+        if (!it->boys && !it->girls) continue;
         const int length = (it.key() >> 21) & 0x1FFFFF ? 2 : 1;
         for (int k = 0; k < length; ++k) {
             const char32_t cp = char32_t((it.key() >> (21 * k)) & 0x1FFFFF);

@@ -111,9 +111,11 @@ private:
         QString word, kind;
         int syllables;
     };
+    // A given name the lists know: popular for boys or girls, or else an everyday word.
     struct Popular {
         bool boys = false, girls = false;
         int year = 0, rank = 0;  // the most recent report that lists the name; 0 for the project's list
+        bool everyday = false;   // an everyday word and no popular name
     };
     // The word list and the popular names: the same for every judge of one knowledge file, so they
     // are read once per file and shared.
@@ -122,8 +124,9 @@ private:
         QHash<quint64, int> toned;     // packed toned syllables → 2 × words index + 1 when exact
         QHash<quint64, int> toneless;  // packed toneless syllables (3 or 4) → words index
         std::vector<quint64> pairs;    // bit a·kSyllableLimit + b: some word starts with syllables a b
-        QHash<quint64, Popular> popular;  // nameKey of a given name
-        QHash<quint64, int> everyday;     // nameKey of an everyday word → its frequency
+        // nameKey of a given name; one lookup a name tells both whether it is popular and whether
+        // it is an everyday word.
+        QHash<quint64, Popular> popular;
         bool startsWord(quint16 a, quint16 b) const;
     };
     struct Notes;  // the sentences, when judge() asks for them

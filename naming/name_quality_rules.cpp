@@ -283,6 +283,8 @@ int QualityJudge::evaluate(QStringView givenText, unsigned& flags, Notes* notes)
         if (notes) notes->pass(QualityCheck::Form, QStringLiteral("用字常见易写，笔画适中，字形有变化"));
     }
 
+    const auto known = lists_->popular.constFind(nameKey(givenText));
+
     // 字义
     {
         int points = 0;
@@ -306,15 +308,12 @@ int QualityJudge::evaluate(QStringView givenText, unsigned& flags, Notes* notes)
         bonus += points / givenCount;
         // An everyday word as a whole name (一家, 语文) sounds ordinary, unless parents choose it
         // as a name: the popular names of either sex are names whatever a dictionary says.
-        if (givenCount >= 2) {
-            const quint64 key = nameKey(givenText);
-            if (lists_->everyday.contains(key) && !lists_->popular.contains(key)) {
-                flags |= kEverydayWord;
-                penalty += kEverydayWordPenalty;
-                if (notes)
-                    notes->warn(QualityCheck::Meaning, QStringLiteral("名字“") + givenText.toString() +
-                                                           QStringLiteral("”是日常词语，用作名字显得平常"));
-            }
+        if (givenCount >= 2 && known != lists_->popular.constEnd() && known->everyday) {
+            flags |= kEverydayWord;
+            penalty += kEverydayWordPenalty;
+            if (notes)
+                notes->warn(QualityCheck::Meaning, QStringLiteral("名字“") + givenText.toString() +
+                                                       QStringLiteral("”是日常词语，用作名字显得平常"));
         }
         // A character that given names mostly hold in the other place reads stiffly where it
         // stands (藻妍, 语天): the pair does not sound like a name.
@@ -361,8 +360,8 @@ int QualityJudge::evaluate(QStringView givenText, unsigned& flags, Notes* notes)
                 if (notes) notes->warn(QualityCheck::Popularity, quoted(text(i)) + QStringLiteral("多见于上一代人的名字，显得老派"));
             }
         penalty += dated / givenCount;
-        const auto it = lists_->popular.constFind(nameKey(givenText));
-        const bool listed = it != lists_->popular.constEnd() &&
+        const auto it = known;
+        const bool listed = it != lists_->popular.constEnd() && (it->boys || it->girls) &&
                             (!sex_ || (*sex_ == ChildSex::Boy ? it->boys : it->girls));
         if (listed) {
             penalty += 6;
