@@ -28,8 +28,16 @@ constexpr std::array<SurnameReading, 36> kSurnameReadings = {{
 
 const QString kCharSelect = QStringLiteral(
     "select w.zi, w.pinyin, w.xb, w.nan, w.nv, w.px, l.level, l.common, l.strokes, l.radical, "
-    "g.gloss, g.meaning_class, g.mark, l.dated from word w left join char_level l on l.zi = w.zi "
-    "left join char_gloss g on g.zi = w.zi where ");
+    "g.gloss, g.meaning_class, g.mark, l.dated, p.first, p.second from word w "
+    "left join char_level l on l.zi = w.zi left join char_gloss g on g.zi = w.zi "
+    "left join name_place p on p.zi = w.zi where ");
+
+// Characters whose reading in a given name is not the dictionary's first reading: 朝阳 is zhāo yáng,
+// 长青 cháng qīng, 有为 yǒu wéi. Only the tones use it; 谐音 tries every reading anyway.
+constexpr std::array<SurnameReading, 8> kGivenNameReadings = {{
+    {u'朝', "zhao1"}, {u'长', "chang2"}, {u'为', "wei2"}, {u'晟', "sheng4"},
+    {u'都', "du1"},   {u'泊', "bo2"},    {u'莞', "wan3"}, {u'少', "shao4"},
+}};
 
 // Up to four syllables of 16 bits each in one key; 0 marks an unused place, so lengths differ.
 quint64 packed(const std::array<quint16, 4>& parts, int count)
@@ -188,6 +196,13 @@ void QualityJudge::loadCharacters(Query& q, const QString& whereClause, const QS
                     c.readings.erase(c.readings.begin() + qsizetype(i));
                     c.syllableIds.erase(c.syllableIds.begin() + qsizetype(i));
                 }
+        if (c.character.size() == 1)
+            for (const SurnameReading& g : kGivenNameReadings)
+                if (c.character[0].unicode() == g.character)
+                    if (auto own = syllableFromDigits(QString::fromLatin1(g.reading))) {
+                        const auto at = std::find(c.readings.begin(), c.readings.end(), *own);
+                        if (at != c.readings.end()) c.nameReading = int(at - c.readings.begin());
+                    }
         c.sexClass = r.toText(2);
         c.forBoys = r.toInt(3) == 1;
         c.forGirls = r.toInt(4) == 1;
@@ -200,6 +215,8 @@ void QualityJudge::loadCharacters(Query& q, const QString& whereClause, const QS
         c.meaningClass = r.toText(11);
         c.mark = r.toText(12);
         c.dated = r.toInt(13) == 1;
+        c.inCorpus = {r.toInt(14), r.toInt(15)};
+        c.martial = c.meaningClass == QStringLiteral("勇武");
         index_.insert(cps[0], int(chars_.size()));
         chars_.push_back(std::move(c));
     };
@@ -279,6 +296,10 @@ std::shared_ptr<const QualityJudge::WordLists> QualityJudge::wordLists(Query& q)
             p.rank = r.toInt(3);
         }
     });
+    q.scanWith(QStringLiteral("select word, frequency from everyday_word"), {}, [&](const StreamRow& r) {
+        const quint64 key = nameKey(r.toText(0));
+        if (key && !lists->popular.contains(key)) lists->popular[key].everyday = true;
+    });
     const std::lock_guard<std::mutex> lock(mutex);
     cachedIdentity = identity;
     cached = std::move(lists);
@@ -291,6 +312,7 @@ void QualityJudge::finishLoading(Query& q)
     // The characters in fashion: those of the popular names, each name counted once per sex. A
     // single given name counts as a last character.
     for (auto it = lists_->popular.constBegin(); it != lists_->popular.constEnd(); ++it) {
+        if (!it->boys && !it->girls) continue;
         const int length = (it.key() >> 21) & 0x1FFFFF ? 2 : 1;
         for (int k = 0; k < length; ++k) {
             const char32_t cp = char32_t((it.key() >> (21 * k)) & 0x1FFFFF);
@@ -301,6 +323,16 @@ void QualityJudge::finishLoading(Query& q)
             c.inBoysNames[place] += it->boys ? 1 : 0;
             c.inGirlsNames[place] += it->girls ? 1 : 0;
         }
+    }
+    // A character counts as mostly in one place when that place holds at least three quarters of
+    // its uses, the recent popular names weighing three times a corpus name.
+    constexpr int kEvidence = 4;
+    for (CharFacts& c : chars_) {
+        const int first = c.inCorpus[0] + 3 * (c.inBoysNames[0] + c.inGirlsNames[0]);
+        const int second = c.inCorpus[1] + 3 * (c.inBoysNames[1] + c.inGirlsNames[1]);
+        const int total = first + second;
+        c.rarelyFirst = total >= kEvidence && 4 * first < total;
+        c.rarelySecond = total >= kEvidence && 4 * second < total;
     }
     surnameCodePoints_ = codePoints(surname_);
     for (char32_t cp : surnameCodePoints_) {
@@ -340,7 +372,7 @@ const PinyinSyllable& QualityJudge::toneReading(const CharFacts& c, int position
 {
     static const PinyinSyllable kNone;
     if (position < int(surnameReadings_.size())) return surnameReadings_[size_t(position)];
-    return c.readings.empty() ? kNone : c.readings.front();
+    return c.readings.empty() ? kNone : c.readings[size_t(c.nameReading)];
 }
 
 QualityAssessment QualityJudge::assess(QStringView given) const

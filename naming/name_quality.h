@@ -36,6 +36,7 @@ enum QualityFlag : unsigned {
     kSoundsIll = 1,           // reads like an ill-sounding word
     kRareCharacter = 2,       // a character people do not read and type easily
     kUnsuitableCharacter = 4, // a character marked not to choose, or the surname character again
+    kEverydayWord = 8,        // the given name is an ordinary word, not a name parents choose
 };
 
 // The score and flags of one name, without its sentences: what ranking needs.
@@ -88,12 +89,17 @@ public:
         QString character;
         std::vector<PinyinSyllable> readings;  // the dictionary's order: the common reading first
         std::vector<quint16> syllableIds;      // readings[i] without tone, as an interned number
+        int nameReading = 0;                   // the index of the reading a given name has (朝 zhāo)
         bool known = false;                    // the dictionary has the character
         bool levelKnown = false;               // char_level has a row for it
         bool common = true;                    // read and typed easily
         int strokes = 0, radical = 0, px = 0;
         // How many of the popular names hold the character first, second (or alone), by sex.
         std::array<int, 2> inBoysNames{}, inGirlsNames{};
+        std::array<int, 2> inCorpus{};  // first and second in the given names of a name corpus
+        // Mostly in the other place of a two-character given name: put here, the pair reads stiffly.
+        bool rarelyFirst = false, rarelySecond = false;
+        bool martial = false;  // meaning class 勇武
         QString gloss, meaningClass, mark;
         bool dated = false;  // sounds like a name of the parents' generation
         QString sexClass;  // "男", "女", "1" (either) or "0"
@@ -105,9 +111,11 @@ private:
         QString word, kind;
         int syllables;
     };
+    // A given name the lists know: popular for boys or girls, or else an everyday word.
     struct Popular {
         bool boys = false, girls = false;
         int year = 0, rank = 0;  // the most recent report that lists the name; 0 for the project's list
+        bool everyday = false;   // an everyday word and no popular name
     };
     // The word list and the popular names: the same for every judge of one knowledge file, so they
     // are read once per file and shared.
@@ -116,7 +124,9 @@ private:
         QHash<quint64, int> toned;     // packed toned syllables → 2 × words index + 1 when exact
         QHash<quint64, int> toneless;  // packed toneless syllables (3 or 4) → words index
         std::vector<quint64> pairs;    // bit a·kSyllableLimit + b: some word starts with syllables a b
-        QHash<quint64, Popular> popular;  // nameKey of a given name
+        // nameKey of a given name; one lookup a name tells both whether it is popular and whether
+        // it is an everyday word.
+        QHash<quint64, Popular> popular;
         bool startsWord(quint16 a, quint16 b) const;
     };
     struct Notes;  // the sentences, when judge() asks for them

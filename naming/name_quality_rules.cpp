@@ -21,6 +21,10 @@ constexpr int kRarePenalty = 30;
 constexpr int kSurnameRepeatedPenalty = 30;
 constexpr int kMarkedPenalty = 25;
 constexpr int kOtherSexPenalty = 12;
+constexpr int kEverydayWordPenalty = 25;
+constexpr int kOutOfPlacePenalty = 6;
+constexpr int kMartialGirlPenalty = 6;
+constexpr int kNeutralEndingPenalty = 4;
 constexpr int kManyStrokes = 20;  // simplified strokes from which a character is hard for a child
 
 // Names of the tones as the report says them.
@@ -279,6 +283,8 @@ int QualityJudge::evaluate(QStringView givenText, unsigned& flags, Notes* notes)
         if (notes) notes->pass(QualityCheck::Form, QStringLiteral("用字常见易写，笔画适中，字形有变化"));
     }
 
+    const auto known = lists_->popular.constFind(nameKey(givenText));
+
     // 字义
     {
         int points = 0;
@@ -300,6 +306,33 @@ int QualityJudge::evaluate(QStringView givenText, unsigned& flags, Notes* notes)
             }
         }
         bonus += points / givenCount;
+        // An everyday word as a whole name (一家, 语文) sounds ordinary, unless parents choose it
+        // as a name: the popular names of either sex are names whatever a dictionary says.
+        if (givenCount >= 2 && known != lists_->popular.constEnd() && known->everyday) {
+            flags |= kEverydayWord;
+            penalty += kEverydayWordPenalty;
+            if (notes)
+                notes->warn(QualityCheck::Meaning, QStringLiteral("名字“") + givenText.toString() +
+                                                       QStringLiteral("”是日常词语，用作名字显得平常"));
+        }
+        // A character that given names mostly hold in the other place reads stiffly where it
+        // stands (藻妍, 语天): the pair does not sound like a name.
+        if (givenCount == 2) {
+            const CharFacts& a = *f[size_t(surnameCount)];
+            const CharFacts& b = *f[size_t(surnameCount + 1)];
+            if (a.rarelyFirst) {
+                penalty += kOutOfPlacePenalty;
+                if (notes)
+                    notes->warn(QualityCheck::Meaning, quoted(text(surnameCount)) +
+                                                           QStringLiteral("多作名字的末字，放在首位读来生硬"));
+            }
+            if (b.rarelySecond) {
+                penalty += kOutOfPlacePenalty;
+                if (notes)
+                    notes->warn(QualityCheck::Meaning, quoted(text(surnameCount + 1)) +
+                                                           QStringLiteral("多作名字的首字，放在末位读来生硬"));
+            }
+        }
         if (notes) notes->pass(QualityCheck::Meaning, good.join(u'，'));
     }
 
@@ -327,8 +360,8 @@ int QualityJudge::evaluate(QStringView givenText, unsigned& flags, Notes* notes)
                 if (notes) notes->warn(QualityCheck::Popularity, quoted(text(i)) + QStringLiteral("多见于上一代人的名字，显得老派"));
             }
         penalty += dated / givenCount;
-        const auto it = lists_->popular.constFind(nameKey(givenText));
-        const bool listed = it != lists_->popular.constEnd() &&
+        const auto it = known;
+        const bool listed = it != lists_->popular.constEnd() && (it->boys || it->girls) &&
                             (!sex_ || (*sex_ == ChildSex::Boy ? it->boys : it->girls));
         if (listed) {
             penalty += 6;
@@ -366,11 +399,29 @@ int QualityJudge::evaluate(QStringView givenText, unsigned& flags, Notes* notes)
         bonus += points / givenCount;
         for (int i = surnameCount; i < n; ++i) {
             const CharFacts& c = *f[size_t(i)];
+            // A character of strength (擎 戟) may be marked for either sex yet sits oddly in a girl's name.
+            if (!boy && c.martial) {
+                penalty += kMartialGirlPenalty;
+                if (notes) notes->warn(QualityCheck::Sex, quoted(text(i)) + QStringLiteral("字义刚武，少用于女孩名"));
+            }
             if (!c.known || c.sexClass == QStringLiteral("0")) continue;
             if (boy ? c.forBoys : c.forGirls) continue;
             penalty += kOtherSexPenalty;
             if (notes) notes->warn(QualityCheck::Sex, quoted(text(i)) + (boy ? QStringLiteral("多用于女孩名")
                                                                              : QStringLiteral("多用于男孩名")));
+        }
+        // The last character carries most of a name's air: one for either sex that no popular name
+        // of the child's sex ends on (方 知 一 for a girl) makes the name sound neither.
+        if (givenCount >= 2) {
+            const CharFacts& last = *f[size_t(n - 1)];
+            const bool suits = boy ? last.forBoys : last.forGirls;
+            const int endings = boy ? last.inBoysNames[1] : last.inGirlsNames[1];
+            if (last.known && suits && last.sexClass != own && endings == 0) {
+                penalty += kNeutralEndingPenalty;
+                if (notes)
+                    notes->warn(QualityCheck::Sex, quoted(text(n - 1)) + (boy ? QStringLiteral("少作男孩名的末字")
+                                                                              : QStringLiteral("少作女孩名的末字")));
+            }
         }
         if (notes) notes->pass(QualityCheck::Sex, boy ? QStringLiteral("用字与男孩相合") : QStringLiteral("用字与女孩相合"));
     }

@@ -95,6 +95,8 @@ void addQualityTables(BuildContext& context)
     insertFiles(context, "char_glosses_", "char_gloss", {"zi", "gloss", "meaning_class", "mark"});
     insertFiles(context, "popular_names", "popular_name", {"year", "sex", "rank", "name"});
     insertFiles(context, "char_levels", "char_level", {"zi", "level", "common", "strokes", "radical", "dated"});
+    insertFiles(context, "everyday_words", "everyday_word", {"word", "frequency"});
+    insertFiles(context, "name_places", "name_place", {"zi", "first", "second"});
     context.current.insertRows("popular_name", {"year", "sex", "rank", "name"},
                                projectPopularNames(context.dbDir / "dict" / "popular_given_names.txt"));
 }

@@ -26,3 +26,9 @@ CREATE TABLE popular_name (year INTEGER, sex TEXT NOT NULL, rank INTEGER, name T
 CREATE TABLE char_level (zi TEXT NOT NULL, level INTEGER NOT NULL, common INTEGER NOT NULL,
                          strokes INTEGER NOT NULL, radical INTEGER NOT NULL, dated INTEGER NOT NULL DEFAULT 0);
 CREATE INDEX char_level_zi ON char_level (zi);
+-- Frequent everyday two-character words made of name characters: a given name equal to one reads
+-- as an ordinary word. The word and its count in the source corpus.
+CREATE TABLE everyday_word (word TEXT NOT NULL, frequency INTEGER NOT NULL);
+-- How many given names of a name corpus hold a character first and second.
+CREATE TABLE name_place (zi TEXT NOT NULL, first INTEGER NOT NULL, second INTEGER NOT NULL);
+CREATE INDEX name_place_zi ON name_place (zi);

@@ -55,7 +55,7 @@ TEST(Relocation, DbInfoListsEveryTableFromAMovedFolder)
         "KelFile.dll\tsancai2009", "KelBirth.dll\tNoter", "KelBirth.dll\thuangdao", "KelBirth.dll\tsg",
         "Tgcode.dll\thzwh", "Tgcode.dll\tjiazi", "Tgcode.dll\tShishen", "Tgcode.dll\tJQ", "Velmora.dll\tword",
         "Velmora.dll\tzh", "Velmora.dll\till_sound", "Velmora.dll\tchar_gloss", "Velmora.dll\tpopular_name",
-        "Velmora.dll\tchar_level"};
+        "Velmora.dll\tchar_level", "Velmora.dll\teveryday_word", "Velmora.dll\tname_place"};
     QStringList listed;
     for (const QString& line : run.out.split('\n', Qt::SkipEmptyParts)) listed << line.section('\t', 0, 1);
     EXPECT_EQ(listed, tables);

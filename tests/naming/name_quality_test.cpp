@@ -142,6 +142,60 @@ TEST_F(NameQuality, FormMeaningPopularityAndSexEachNoteTheirFault)
     EXPECT_FALSE(finding(judge("王", "梓轩", ChildSex::Girl), QualityCheck::Popularity).sentence.contains(str("排第")));
 }
 
+TEST_F(NameQuality, EverydayWordsOutOfPlaceCharactersAndAGirlsAirAreNoted)
+{
+    // 天 mostly stands first and 藻 mostly second in given names; 擎 means strength; 方 suits either
+    // sex and ends no popular girl's name; 一家 is an everyday word, 梓轩 one that is also a popular name.
+    dbs.exec(Db::Velmora, str(
+        "insert into word (zi, bh, pinyin, nan, nv, xb, px, Aflag) values "
+        "('一', 1, 'yī、yí、yì', 1, 1, '1', 20, null), ('家', 10, 'jiā', 1, 1, '1', 92, null),"
+        "('天', 4, 'tiān', 1, 1, '1', 60, null), ('藻', 19, 'zǎo', 1, 1, '1', 900, null),"
+        "('妍', 7, 'yán', 0, 1, '女', 80, null), ('擎', 16, 'qíng', 1, 1, '男', 700, null),"
+        "('方', 4, 'fāng、fáng', 1, 1, '1', 107, null);"
+        "insert into everyday_word (word, frequency) values ('一家', 5441), ('梓轩', 100);"
+        "insert into name_place (zi, first, second) values ('天', 152, 32), ('藻', 2, 15), ('妍', 1, 6);"
+        "insert into char_gloss (zi, gloss, meaning_class, mark) values ('擎', '向上托举，刚劲有力', '勇武', '');"));
+    const struct { const char* given; ChildSex sex; QualityCheck check; unsigned flag; const char* has; } cases[] = {
+        {"一家", ChildSex::Girl, QualityCheck::Meaning, kEverydayWord, "名字“一家”是日常词语，用作名字显得平常"},
+        {"藻妍", ChildSex::Girl, QualityCheck::Meaning, 0, "「藻」多作名字的末字，放在首位读来生硬"},
+        {"妍天", ChildSex::Girl, QualityCheck::Meaning, 0, "「天」多作名字的首字，放在末位读来生硬"},
+        {"妍擎", ChildSex::Girl, QualityCheck::Sex, 0, "「擎」字义刚武，少用于女孩名"},
+        {"妍方", ChildSex::Girl, QualityCheck::Sex, 0, "「方」少作女孩名的末字"},
+    };
+    for (const auto& c : cases) {
+        const QualityJudgement j = judge("李", c.given, c.sex);
+        const QualityFinding& f = finding(j, c.check);
+        EXPECT_FALSE(f.passed) << c.has;
+        EXPECT_TRUE(f.sentence.contains(str(c.has))) << c.has << ": " << f.sentence.toStdString();
+        EXPECT_EQ(j.flags, c.flag) << c.has;
+    }
+    // A popular name stays a name although it is a word too; 擎 is a boy's character, and a
+    // character in the place it usually holds is no fault.
+    EXPECT_FALSE(judge("王", "梓轩", ChildSex::Boy).flags & kEverydayWord);
+    EXPECT_TRUE(finding(judge("李", "天妍", ChildSex::Girl), QualityCheck::Meaning).passed);
+    EXPECT_TRUE(finding(judge("李", "天擎", ChildSex::Boy), QualityCheck::Sex).passed);
+}
+
+TEST_F(NameQuality, PolyphonicGivenNameCharactersTakeTheirNameReading)
+{
+    dbs.exec(Db::Velmora, str(
+        "insert into word (zi, bh, pinyin, nan, nv, xb, px, Aflag) values "
+        "('朝', 12, 'cháo、zhāo、zhū', 1, 1, '1', 700, null), ('阳', 6, 'yáng', 1, 1, '1', 100, null),"
+        "('长', 4, 'zhǎng、cháng', 1, 1, '1', 350, null), ('青', 8, 'qīng、jīng', 1, 1, '1', 430, null),"
+        "('有', 6, 'yǒu、yòu、wěi', 1, 1, '1', 236, null), ('为', 4, 'wèi、wéi', 1, 1, '1', 239, null);"));
+    const struct { const char* given; const char* pinyin; const char* tones; const char* why; } cases[] = {
+        {"朝阳", "lǐ zhāo yáng", "上声、阴平、阳平", "朝 in a name is the morning, zhāo"},
+        {"长青", "lǐ cháng qīng", "上声、阳平、阴平", "长 in a name is long, cháng"},
+        {"有为", "lǐ yǒu wéi", "上声、上声、阳平", "为 in 有为 is wéi"},
+    };
+    for (const auto& c : cases) {
+        const QualityJudgement j = judge("李", c.given, ChildSex::Boy);
+        EXPECT_EQ(j.pinyinLine(), str(c.pinyin)) << c.why;
+        EXPECT_TRUE(finding(j, QualityCheck::Tone).sentence.contains(str(c.tones)))
+            << c.why << ": " << finding(j, QualityCheck::Tone).sentence.toStdString();
+    }
+}
+
 TEST_F(NameQuality, AGoodNameOutscoresFlawedOnesAndShowsItsGlosses)
 {
     const QualityJudgement good = judge("王", "梓轩", ChildSex::Boy);
@@ -199,6 +253,36 @@ TEST(NameQualityTables, CommonNameCharactersAreOrdinaryAndTheClassicCasesAreCaug
         const QualityJudgement j = QualityJudge::forName(str(c.surname), str(c.given), std::nullopt).judge(str(c.given));
         EXPECT_EQ(bool(j.flags & kSoundsIll), c.ill) << c.surname << c.given << ": "
                                                      << j.findings[0].sentence.toStdString();
+    }
+}
+
+TEST(NameQualityTables, NamesParentsChooseStayAndEverydayWordsAreFlagged)
+{
+    BuiltDbs dbs;
+    Query q(Db::Velmora);
+    if (q.scalarInt("select count(*) from everyday_word") < 1000) GTEST_SKIP() << "the everyday word list is not in the build";
+    const struct { const char* surname; const char* given; ChildSex sex; bool everyday; const char* why; } cases[] = {
+        {"李", "语文", ChildSex::Girl, true, "a school subject"},
+        {"李", "一家", ChildSex::Girl, true, "one family"},
+        {"李", "天然", ChildSex::Girl, true, "natural, as of a product"},
+        {"王", "明天", ChildSex::Boy, true, "tomorrow"},
+        {"陈", "美丽", ChildSex::Girl, true, "beautiful, a plain adjective"},
+        {"张", "浩然", ChildSex::Boy, false, "a word and a classic name, kept by the hand list"},
+        {"刘", "欣然", ChildSex::Girl, false, "a word and a popular girl's name"},
+        {"李", "安然", ChildSex::Girl, false, "a word the source tags as a personal name"},
+        {"王", "思远", ChildSex::Boy, false, "kept by the hand list"},
+        {"陈", "晨曦", ChildSex::Girl, false, "a word and a good name"},
+        {"欧阳", "一诺", ChildSex::Girl, false, "the most registered girl's name of recent years"},
+        {"王", "梓轩", ChildSex::Boy, false, "not a word at all"},
+        {"李", "子涵", ChildSex::Girl, false, "a popular girl's name"},
+    };
+    for (const auto& c : cases) {
+        const QualityJudgement j = QualityJudge::forName(str(c.surname), str(c.given), c.sex).judge(str(c.given));
+        EXPECT_EQ(bool(j.flags & kEverydayWord), c.everyday) << c.surname << c.given << ": " << c.why;
+        if (c.everyday)
+            EXPECT_TRUE(j.findings[int(QualityCheck::Meaning)].sentence.contains(str("是日常词语")));
+        else
+            EXPECT_EQ(j.flags, 0u) << c.surname << c.given << " stays recommendable: " << j.reason().toStdString();
     }
 }
 
