@@ -13,6 +13,7 @@ PACKAGES=(
   qt6-base-dev qt6-qpa-plugins libsqlite3-dev
   libgtest-dev libbenchmark-dev
   fonts-wqy-microhei fonts-arphic-uming
+  tzdata
 )
 
 install_missing() {

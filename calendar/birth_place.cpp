@@ -1,0 +1,76 @@
+#include "birth_place.h"
+
+#include "data/failure.h"
+#include "data/query.h"
+
+namespace {
+
+const QString kColumns = QStringLiteral("code, province, city, name, longitude, latitude");
+
+// Ranks an exact name first, then names that begin with the text, then the rest; within each, the
+// provinces and prefectures (codes ending in 00) before the counties.
+const QString kOrder = QStringLiteral(
+    " order by (name = ?1) desc, (name like ?1 || '%') desc, (substr(code, 5, 2) = '00') desc, code");
+
+QList<BirthPlace> readPlaces(Query& q)
+{
+    QList<BirthPlace> places;
+    for (; !q.atEnd(); q.next())
+        places.append({q.field(0).asText(), q.field(1).asText(), q.field(2).asText(), q.field(3).asText(),
+                       q.field(4).asDouble(), q.field(5).asDouble()});
+    return places;
+}
+
+// LIKE patterns take the text literally: its own wildcards are dropped.
+QString withoutWildcards(const QString& text)
+{
+    QString plain = text.trimmed();
+    plain.remove(u'%');
+    plain.remove(u'_');
+    return plain;
+}
+
+}  // namespace
+
+QString BirthPlace::label() const
+{
+    QString where = province;
+    if (!city.isEmpty() && city != name && city != province) where += u' ' + city;
+    if (where.isEmpty() || where == name) return name;
+    return name + u'（' + where + u'）';
+}
+
+QList<BirthPlace> SearchBirthPlaces(const QString& text, int limit)
+{
+    const QString plain = withoutWildcards(text);
+    if (plain.isEmpty() || limit <= 0) return {};
+    return quietLookup(QList<BirthPlace>(), [&] {
+        Query q(Db::Tgcode);
+        q.open(QStringLiteral("select ") + kColumns
+                   + QStringLiteral(" from places where name like '%' || ?1 || '%'"
+                                    " or pinyin like ?2 || '%' or initials like ?2 || '%'")
+                   + kOrder + QStringLiteral(" limit ?3"),
+               plain, plain.toLower(), limit);
+        return readPlaces(q);
+    });
+}
+
+std::optional<BirthPlace> FindBirthPlace(const QString& text)
+{
+    const QString wanted = text.trimmed();
+    if (wanted.isEmpty()) return std::nullopt;
+    const qsizetype open = wanted.indexOf(u'（');
+    const QString name = open > 0 ? wanted.left(open) : wanted;
+    const QList<BirthPlace> exact = quietLookup(QList<BirthPlace>(), [&] {
+        Query q(Db::Tgcode);
+        q.open(QStringLiteral("select ") + kColumns + QStringLiteral(" from places where name = ?1") + kOrder, name);
+        return readPlaces(q);
+    });
+    for (const BirthPlace& place : exact)
+        if (place.label() == wanted) return place;
+    if (!exact.isEmpty() && open < 0) return exact.first();
+    if (open > 0) return std::nullopt;
+    const QList<BirthPlace> found = SearchBirthPlaces(wanted, 1);
+    if (found.isEmpty()) return std::nullopt;
+    return found.first();
+}
