@@ -3,6 +3,8 @@
 #include "data/failure.h"
 #include "data/query.h"
 
+#include <cmath>
+
 namespace {
 
 const QString kColumns = QStringLiteral("code, province, city, name, longitude, latitude");
@@ -73,4 +75,28 @@ std::optional<BirthPlace> FindBirthPlace(const QString& text)
     const QList<BirthPlace> found = SearchBirthPlaces(wanted, 1);
     if (found.isEmpty()) return std::nullopt;
     return found.first();
+}
+
+Expected<std::optional<BirthLongitude>, QString> BirthLongitudeOf(const QString& place, const QString& longitude)
+{
+    const QString placeText = place.trimmed(), longitudeText = longitude.trimmed();
+    if (placeText.isEmpty() && longitudeText.isEmpty()) return std::optional<BirthLongitude>();
+    const std::optional<BirthPlace> found = placeText.isEmpty() ? std::nullopt : FindBirthPlace(placeText);
+    BirthLongitude where;
+    where.placeName = found ? found->name : placeText;
+    if (!longitudeText.isEmpty()) {
+        bool ok = false;
+        where.longitude = longitudeText.toDouble(&ok);
+        if (!ok || !std::isfinite(where.longitude) || where.longitude < -180 || where.longitude > 180)
+            return unexpected(QStringLiteral("经度应为-180到180之间的数字!"));
+        return std::optional<BirthLongitude>(where);
+    }
+    if (!found) return unexpected(QStringLiteral("找不到出生地：") + placeText + QStringLiteral("，请从列表中选择或填写经度!"));
+    where.longitude = found->longitude;
+    return std::optional<BirthLongitude>(where);
+}
+
+QString LongitudeText(double longitude)
+{
+    return QString::number(std::abs(longitude), 'f', 2) + (longitude < 0 ? QStringLiteral("°W") : QStringLiteral("°E"));
 }

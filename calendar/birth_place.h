@@ -2,6 +2,8 @@
 // `places` of Tgcode.dll), found by the beginning of their name or of its pinyin.
 #pragma once
 
+#include "data/expected.h"
+
 #include <QList>
 #include <QString>
 #include <optional>
@@ -27,3 +29,17 @@ QList<BirthPlace> SearchBirthPlaces(const QString& text, int limit = 50);
 // The place a user means by text: a label as label() writes it, an exact name (a prefecture before
 // a county of the same name), else the first search result. Nothing for empty or unknown text.
 std::optional<BirthPlace> FindBirthPlace(const QString& text);
+
+// Where a birth took place, as the chart needs it.
+struct BirthLongitude {
+    QString placeName;  // the place's name, or empty when only the longitude was typed
+    double longitude = 0;
+};
+
+// From the place and longitude texts of a birth row: nothing when both are empty; else the typed
+// longitude (−180 … 180, east positive) when there is one, and that of the place otherwise. The
+// error is the message to show: "经度应为-180到180之间的数字!" or "找不到出生地：X，请从列表中选择或填写经度!".
+Expected<std::optional<BirthLongitude>, QString> BirthLongitudeOf(const QString& place, const QString& longitude);
+
+// 87.62°E, 0.50°W: two decimals and the hemisphere.
+QString LongitudeText(double longitude);

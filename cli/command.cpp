@@ -6,6 +6,7 @@
 #include "cli/cmd_dictionary.h"
 #include "cli/cmd_naming.h"
 #include "cli/cmd_numerology.h"
+#include "cli/cmd_places.h"
 #include "cli/cmd_tools.h"
 #include "cli/cmd_poems.h"
 #include "cli/cmd_reference.h"
@@ -33,6 +34,7 @@ const std::vector<Command>& commands()
         {"bazi", "--surname S --given G [--sex 男|女] [--calendar 公历|农历] [--year Y] [--month M] [--day D] "
                  "[--hour \"午 12\"] [--minute 0]",
          "the report of the bazi page, line by line", runBazi},
+        {"places", "TEXT", "birthplaces whose name or pinyin begins with TEXT: name, where, longitude, latitude", runPlaces},
         {"number", "N", "fortune of any number: 状态, 吉凶, 具体表现, one per line", runNumber},
         {"qq", "N", "fortune of a QQ number: 状态, 吉凶, 具体表现, one per line", runQq},
         {"mobile", "N", "fortune of a mobile number: 状态, 吉凶, 具体表现, one per line", runMobile},
