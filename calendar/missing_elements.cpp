@@ -34,7 +34,7 @@ QString MissingElementsOf(const BaziChart& chart)
     return ElementsNotIn(elements);
 }
 
-Expected<QString, QString> ComputeMissingElements(const BirthInfo& birth)
+Expected<BaziChart, QString> CastBirthChart(const BirthInfo& birth)
 {
     if (const QString message = emptyBoxMessage(birth); !message.isEmpty()) return unexpected(message);
     const auto dates = readBirthDates(birth);
@@ -48,7 +48,12 @@ Expected<QString, QString> ComputeMissingElements(const BirthInfo& birth)
         return unexpected(BaziInputMessage());
 
     const QDate solar = dates->solar;
-    const auto chart = CastBaziChart(solar.year(), solar.month(), solar.day(), hour, minute, birth.sex);
+    return CastBaziChart(solar.year(), solar.month(), solar.day(), hour, minute, birth.sex);
+}
+
+Expected<QString, QString> ComputeMissingElements(const BirthInfo& birth)
+{
+    const auto chart = CastBirthChart(birth);
     if (!chart) return unexpected(chart.error());
     return MissingElementsOf(*chart);
 }

@@ -35,6 +35,9 @@ const std::vector<Command>& commands()
                  "[--hour \"午 12\"] [--minute 0]",
          "the report of the bazi page, line by line", runBazi},
         {"places", "TEXT", "birthplaces whose name or pinyin begins with TEXT: name, where, longitude, latitude", runPlaces},
+        {"strength", "[--sex 男|女] [--calendar 公历|农历] [--year Y] [--month M] [--day D] [--hour \"午 12\"] "
+                     "[--minute 0] [--place P] [--longitude DEG] [--zi late|early]",
+         "shares of 木 火 土 金 水 in percent, the day master 强|弱 and the favourable elements (喜用)", runStrength},
         {"number", "N", "fortune of any number: 状态, 吉凶, 具体表现, one per line", runNumber},
         {"qq", "N", "fortune of a QQ number: 状态, 吉凶, 具体表现, one per line", runQq},
         {"mobile", "N", "fortune of a mobile number: 状态, 吉凶, 具体表现, one per line", runMobile},

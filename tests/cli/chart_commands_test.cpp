@@ -1,0 +1,51 @@
+// places and strength, and the birthplace and 子-hour options of the chart commands.
+#include "cli/cmd_places.h"
+#include "tests/cli/command_run.h"
+
+#include "tests/support/fixture_db.h"
+#include "tests/support/qt_printers.h"
+
+#include <gtest/gtest.h>
+
+TEST(ChartCommands, PlacesListsNameWhereLongitudeAndLatitude)
+{
+    BuiltDbs dbs;
+    const CommandRun r = cli({"places", "wlmq"});
+    EXPECT_EQ(r.status, kExitOk) << r.err.toStdString();
+    EXPECT_TRUE(r.out.startsWith("乌鲁木齐市\t新疆维吾尔自治区\t87.63\t43.79\n")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("乌鲁木齐县\t新疆维吾尔自治区 乌鲁木齐市\t87.41\t43.47\n")) << r.out.toStdString();
+
+    for (const QStringList& bad : {QStringList{"places"}, QStringList{"places", " "}, QStringList{"places", "qqqqqq"},
+                                   QStringList{"places", "a", "b"}}) {
+        const CommandRun refused = cli(bad);
+        EXPECT_EQ(refused.status, kExitUsage) << bad.join(' ').toStdString();
+        EXPECT_TRUE(refused.out.isEmpty());
+        EXPECT_FALSE(refused.err.isEmpty());
+    }
+}
+
+TEST(ChartCommands, StrengthPrintsTheFiveSharesTheDayMasterAndTheFavourableElements)
+{
+    BuiltDbs dbs;
+    // 1984-02-04 12:00 comes before that day's 立春: 癸亥 乙丑 戊辰 戊午.
+    const CommandRun r = cli({"strength", "--year", "1984", "--month", "2", "--day", "4", "--hour", "午 12"});
+    EXPECT_EQ(r.status, kExitOk) << r.err.toStdString();
+    EXPECT_EQ(r.out, "木\t14.9\n火\t8.1\n土\t61.0\n金\t1.4\n水\t14.6\n日主\t强\n喜用\t金水\n");
+
+    const struct {
+        QStringList args;
+        const char* error;
+    } faults[] = {
+        {{"--zi", "midnight"}, "--zi must be late or early"},
+        {{"--day", "30", "--month", "2"}, "请检查输入数据是否出错！"},
+        {{"--longitude", "east"}, "经度应为-180到180之间的数字!"},
+        {{"--place", "不存在的地方"}, "找不到出生地：不存在的地方，请从列表中选择或填写经度!"},
+        {{"--colour", "red"}, "unknown option: --colour"},
+    };
+    for (const auto& f : faults) {
+        const CommandRun refused = cli(QStringList{"strength"} + f.args);
+        EXPECT_EQ(refused.status, kExitUsage) << f.error;
+        EXPECT_TRUE(refused.out.isEmpty()) << f.error;
+        EXPECT_TRUE(refused.err.contains(QString::fromUtf8(f.error))) << refused.err.toStdString();
+    }
+}
