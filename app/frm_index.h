@@ -3,8 +3,6 @@
 // query objects of the naming pages and the state those pages share.
 #pragma once
 
-#include "app/birth_row.h"
-#include "app/report_saving.h"
 #include "data/query.h"
 #include "naming/naming_state.h"
 
@@ -12,14 +10,15 @@
 #include <functional>
 #include <memory>
 
+class BaziPage;
 class DragStrip;
 class EnglishNamesPage;
 class KnowledgePage;
+class NamePage;
 class NicknamePage;
 class NamingPage;
 class PoemPage;
 class QPlainTextEdit;
-class QPushButton;
 class QTabWidget;
 class QToolButton;
 class ToolsPage;
@@ -52,23 +51,14 @@ public:
     // TabSheet1, the baby-naming page, with its options, searches and result lists.
     NamingPage* namingPage;
 
-    BirthRow birthRow3, birthRow2;
+    NamePage* namePage;  // TabSheet3, the detailed name analysis
+    BaziPage* baziPage;  // TabSheet2, the bazi analysis
     PoemPage* poemPage;  // TabSheet6
 
     // The reference pages: TabSheet4 (English names), TabSheet5 (nicknames), TabSheet10 (knowledge).
     EnglishNamesPage* englishNamesPage = nullptr;
     NicknamePage* nicknamePage = nullptr;
     KnowledgePage* knowledgePage = nullptr;
-
-    // TabSheet2, the bazi analysis: the report is assembled in the hidden REbazi and copied into
-    // Memo1 only when complete, so Memo1 shows a whole report or keeps the one it had.
-    QPushButton *RzButton2, *RzBitBtn8;
-    QPlainTextEdit *Memo1, *REbazi;
-    SavePathAsker askSavePath = defaultSavePathAsker();
-
-    // TabSheet3, the detailed name analysis.
-    QPushButton* RzButton1;
-    QPlainTextEdit* RzMemo1;
 
     // Window-owned queries on Velmora.dll; bound now, first opened by the naming pages.
     std::unique_ptr<Query> ADOTem, ADOFenxi;
@@ -87,9 +77,6 @@ public slots:
     void RzToolButton11Click();
     void RzToolButton12Click();
     void RzBitBtn4Click();
-    void RzButton1Click();  // "分析" on TabSheet3
-    void RzButton2Click();  // "分析" on TabSheet2
-    void RzBitBtn8Click();  // "保存" on TabSheet2
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -98,8 +85,6 @@ protected:
 private:
     void buildToolbar();
     void buildPages();
-    void buildNameAnalysisPage();
-    void buildBaziPage();
     void buildAboutPage();
     void exitCleanup();
 

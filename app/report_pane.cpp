@@ -1,7 +1,9 @@
 #include "report_pane.h"
 
+#include "app/app_font.h"
 #include "app/notice.h"
 
+#include <QBoxLayout>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
@@ -38,4 +40,14 @@ bool showReport(QWidget* parent, QTextEdit* pane, const Report& report, PaneUpda
 bool showReport(QWidget* parent, QPlainTextEdit* pane, const Report& report, PaneUpdate update)
 {
     return show(parent, pane, report, update);
+}
+
+QPlainTextEdit* addReportPane(QWidget* parent, QBoxLayout* layout, const char* name)
+{
+    auto* pane = new QPlainTextEdit(parent);
+    pane->setObjectName(QString::fromLatin1(name));
+    pane->setReadOnly(true);
+    pane->setFont(reportFont());
+    layout->addWidget(pane);
+    return pane;
 }

@@ -5,6 +5,7 @@
 
 #include "data/report.h"
 
+class QBoxLayout;
 class QPlainTextEdit;
 class QTextEdit;
 class QWidget;
@@ -17,3 +18,6 @@ enum class PaneUpdate {
 // Returns whether the pane now shows the report.
 bool showReport(QWidget* parent, QTextEdit* pane, const Report& report, PaneUpdate update = PaneUpdate::AsWritten);
 bool showReport(QWidget* parent, QPlainTextEdit* pane, const Report& report, PaneUpdate update = PaneUpdate::AsWritten);
+
+// A read-only report pane in the report font, added to layout as a child of parent.
+QPlainTextEdit* addReportPane(QWidget* parent, QBoxLayout* layout, const char* name);

@@ -5,6 +5,7 @@
 // its LIKE over the whole list text.
 #include "naming/idiom_list.h"
 #include "naming/list_pager.h"
+#include "naming/list_run.h"
 #include "naming/list_search.h"
 #include "naming/naming_state.h"
 
@@ -41,7 +42,7 @@ void searchAndFirstPage(benchmark::State& state, ListMode mode)
         QRandomGenerator random(1);
         int number = 0;
         for (int row : pager.nextPage(NamingState::kListPageSize, random))
-            benchmark::DoNotOptimize(r->cells(row, ++number));
+            benchmark::DoNotOptimize(cellTexts(r->row(row, ++number)));
         state.PauseTiming();
         reportResult(state, *r);
         state.ResumeTiming();

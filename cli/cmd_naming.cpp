@@ -236,7 +236,7 @@ Expected<ListNamesRequest, QString> listNamesRequestOf(const Arguments& a)
 
 void printListRow(QTextStream& out, const ListResult& result, int row, int number)
 {
-    out << result.cells(row, number).join(u'\t') << '\n';
+    out << cellTexts(result.row(row, number)).join(u'\t') << '\n';
 }
 
 }  // namespace

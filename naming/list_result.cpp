@@ -5,13 +5,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
-const std::array<const char*, kListColumnCount>& listColumnHeadings()
-{
-    static const std::array<const char*, kListColumnCount> headings = {
-        "编号", "名称", "繁体字", "拼音", "五行", "笔画", "五格", "三才", "分数"};
-    return headings;
-}
-
 QString firstReading(const QString& readings)
 {
     return readings.section(u'、', 0, 0).trimmed();
@@ -62,12 +55,17 @@ void ListResult::readParts(Query& velmora)
                      });
 }
 
-QString ListResult::givenName(int row) const
+NameRow ListResult::row(int row, int number) const
 {
     const Row& r = rowAt(row);
-    QString zi = characters_[r.first].zi;
-    if (r.second != kNone) zi += characters_[r.second].zi;
-    return zi;
+    NameRow shown{number, surname_, info_, characters_[r.first], std::nullopt, combinations_[r.combination]};
+    if (r.second != kNone) shown.second = characters_[r.second];
+    return shown;
+}
+
+QString ListResult::givenName(int row) const
+{
+    return this->row(row).givenName();
 }
 
 int ListResult::score(int row) const
@@ -75,50 +73,12 @@ int ListResult::score(int row) const
     return combinations_[rowAt(row).combination].zf;
 }
 
-QString ListResult::pickLine(int row) const
-{
-    return surname_ + givenName(row) + u'(' + QString::number(score(row)) + u')';
-}
-
-QString ListResult::cellText(int row, ListColumn column, int number) const
-{
-    const Row& r = rowAt(row);
-    const Character& b = characters_[r.first];
-    const Character* c = r.second == kNone ? nullptr : &characters_[r.second];
-    const Combination& a = combinations_[r.combination];
-    switch (column) {
-    case ListColumn::Number: return QString::number(number);
-    case ListColumn::Name: return surname_ + givenName(row);
-    case ListColumn::Traditional: return info_.ft1 + info_.ft2 + b.ft + (c ? c->ft : QString());
-    case ListColumn::Pinyin: return info_.pinyin1 + info_.pinyin2 + u'-' + b.pinyin + (c ? u'-' + c->pinyin : QString());
-    case ListColumn::Elements: return info_.wuhang1 + info_.wuhang2 + b.wuhang + (c ? c->wuhang : QString());
-    case ListColumn::Strokes: {
-        QString strokes = QString::number(info_.S1);
-        if (info_.S2 > 0) strokes += u',' + QString::number(info_.S2);
-        strokes += u',' + QString::number(b.bh);
-        if (c) strokes += u',' + QString::number(c->bh);
-        return strokes;
-    }
-    case ListColumn::Grids: return a.wg;
-    case ListColumn::Talents: return a.sc;
-    case ListColumn::Score: return QString::number(a.zf);
-    }
-    return {};
-}
-
-QStringList ListResult::cells(int row, int number) const
-{
-    QStringList all;
-    for (int c = 0; c < kListColumnCount; ++c) all << cellText(row, ListColumn(c), number);
-    return all;
-}
-
 size_t ListResult::memoryBytes() const
 {
     auto text = [](const QString& s) { return sizeof(QString) + size_t(s.capacity()) * sizeof(QChar); };
     size_t bytes = sizeof(*this) + rows_.capacity() * sizeof(Row);
-    for (const Character& ch : characters_) bytes += text(ch.zi) + text(ch.ft) + text(ch.wuhang) + text(ch.pinyin) + sizeof(int);
-    for (const Combination& co : combinations_) bytes += text(co.wg) + text(co.sc) + sizeof(int);
+    for (const NameChar& ch : characters_) bytes += text(ch.zi) + text(ch.ft) + text(ch.wuhang) + text(ch.pinyin) + sizeof(int);
+    for (const StrokeCombination& co : combinations_) bytes += text(co.wg) + text(co.sc) + sizeof(int);
     const size_t hashEntry = sizeof(int) + sizeof(uint16_t) + 2 * sizeof(void*);
     bytes += size_t(characterByRowid_.capacity() + combinationByRowid_.capacity()) * hashEntry;
     bytes += (characterRowids_.capacity() + combinationRowids_.capacity()) * sizeof(int);

@@ -4,6 +4,7 @@
 #include "data/db_error.h"
 #include "data/gbk_text.h"
 #include "idiom_list.h"
+#include "list_run.h"
 #include "preferred_elements.h"
 #include "stroke_plans.h"
 
@@ -86,32 +87,6 @@ Expected<ListQuery, ListSearchError> listQueryFor(const ListSearchOptions& o, co
     return q;
 }
 
-SurnameInfo lookupSurnameInfo(const QString& surnameBox)
-{
-    SurnameInfo info;
-    const QString surname = surnameBox.trimmed();
-    Query q(Db::Velmora);
-    auto read = [&](const QString& ch, int& bh, QString& ft, QString& pinyin, QString& wuhang) {
-        q.open("select zi, substr(ft, 1, 1) as ft, pinyin, bh, wuhang from word where zi = ? limit 1", ch);
-        bh = q.field("bh").asInt();
-        ft = q.field("ft").asText();
-        pinyin = firstReading(q.field("pinyin").asText());
-        wuhang = q.field("wuhang").asText();
-    };
-    read(surname.left(1), info.S1, info.ft1, info.pinyin1, info.wuhang1);
-    if (gbkByteLength(surnameBox) == 4) read(surname.mid(1, 1), info.S2, info.ft2, info.pinyin2, info.wuhang2);
-    return info;
-}
-
-ListResult runListStatement(const BoundStatement& statement, const QString& surname, const SurnameInfo& info)
-{
-    ListResult result(surname, info);
-    Query q(Db::Velmora);
-    q.scanWith(statement.sql, statement.params, [&](const StreamRow& row) { result.addRow(row); });
-    result.readParts(q);
-    return result;
-}
-
 Expected<ListResult, ListSearchError> RunListSearch(const ListSearchOptions& o, QString& missingElements,
                                                     const QString& idiomText)
 {
@@ -128,16 +103,7 @@ Expected<ListResult, ListSearchError> RunListSearch(const ListSearchOptions& o, 
         auto query = listQueryFor(o, e.E1, e.E2, info);
         if (!query) return unexpected(query.error());
         query->idiomText = idiomText;
-        if (query->mode == ListMode::List) return runListStatement(buildListStatement(*query), surname, info);
-        // The pre-filtered join is the fast one, but it meets the rows in its own order: when the
-        // result is larger than the limit, which rows the limit keeps is left to the join order,
-        // so such a result is read again in the join order of the original statement.
-        query->rowLimit = kListRowLimit + 1;
-        ListResult result = runListStatement(buildListStatement(*query), surname, info);
-        if (result.rowCount() <= kListRowLimit) return result;
-        query->idiomMatch = IdiomMatch::Lookup;
-        query->rowLimit = kListRowLimit;
-        return runListStatement(buildListStatement(*query), surname, info);
+        return runListQuery(*query, surname, info);
     } catch (const DbError& error) {
         return unexpected(ListSearchError{ListSearchError::FileUnreadable, error.message()});
     }

@@ -1,6 +1,7 @@
 // RunListSearch: the list and idiom naming modes without their window. It reads the page's options,
-// works out the preferred elements, the minimum score, the surname and the chosen plan's strokes,
-// and runs the one statement; the page and jiaming-cli then show the result page by page.
+// works out the preferred elements, the minimum score, the surname and the chosen plan's strokes
+// into a ListQuery and has runListQuery run it; the page and jiaming-cli then show the result page
+// by page.
 #pragma once
 
 #include "data/expected.h"
@@ -43,10 +44,3 @@ Expected<ListResult, ListSearchError> RunListSearch(const ListSearchOptions& opt
 // Exposed so that tests and benchmarks can run its statement in each of its forms.
 Expected<ListQuery, ListSearchError> listQueryFor(const ListSearchOptions& options, const QString& E1,
                                                   const QString& E2, const SurnameInfo& surname);
-
-// Strokes, first traditional character, first reading and element of the surname's characters.
-// Throws DbError when Velmora.dll cannot be read.
-SurnameInfo lookupSurnameInfo(const QString& surnameBox);
-
-// Runs a statement of buildListStatement against Velmora.dll. Throws DbError.
-ListResult runListStatement(const BoundStatement& statement, const QString& surname, const SurnameInfo& info);

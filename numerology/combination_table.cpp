@@ -53,7 +53,7 @@ std::vector<CombinationRow> combinationRows(int maxSingleSurnameStrokes,
     std::vector<CombinationRow> rows;
     auto add = [&](int lx, int x1, int x2, int m1, int m2) {
         const NameStrokes s{x1, x2, m1, m2, lx >= 21, lx % 10 == 2};
-        const FiveGrids g = fiveGridsOf(s);
+        const FiveGrids g = FiveGridsOf(s);
         const QString title = ThreeTalentTitle(g.tian, g.ren, g.di);
         rows.push_back({lx, x1, x2, m1, m2, storedScoreFormula(g, gradeOf(title)), luckOrderKey(g), gridsText(g), title});
     };

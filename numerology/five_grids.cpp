@@ -7,14 +7,14 @@
 #include <tuple>
 #include <utility>
 
-int FiveGrids::byKind(int kind) const
+int FiveGrids::byKind(GridKind kind) const
 {
     switch (kind) {
-    case kTianGe: return tian;
-    case kDiGe: return di;
-    case kRenGe: return ren;
-    case kZongGe: return zong;
-    case kWaiGe: return wai;
+    case GridKind::Tian: return tian;
+    case GridKind::Di: return di;
+    case GridKind::Ren: return ren;
+    case GridKind::Zong: return zong;
+    case GridKind::Wai: return wai;
     }
     return 0;
 }
@@ -26,7 +26,7 @@ int reduceGridNumber(int n)
     return r == 0 ? 80 : r;
 }
 
-FiveGrids fiveGridsOf(const NameStrokes& s)
+FiveGrids FiveGridsOf(const NameStrokes& s)
 {
     const int tian = s.doubleSurname ? s.x1 + s.x2 : s.x1 + 1;
     const int ren = (s.doubleSurname ? s.x2 : s.x1) + s.m1;
@@ -66,12 +66,12 @@ NameStrokes nameStrokes(const QString& surname, const QString& givenName)
     return s;
 }
 
-int GridNumber(const QString& surname, const QString& givenName, int kind)
+int GridNumber(const QString& surname, const QString& givenName, GridKind kind)
 {
     return FiveGridsOf(surname, givenName).byKind(kind);
 }
 
 FiveGrids FiveGridsOf(const QString& surname, const QString& givenName)
 {
-    return fiveGridsOf(nameStrokes(surname, givenName));
+    return FiveGridsOf(nameStrokes(surname, givenName));
 }

@@ -6,11 +6,11 @@
 #include <array>
 
 // The codes that select a grid; the same codes select the grid weights of the scores.
-enum GridKind { kTianGe = 0, kDiGe = 1, kRenGe = 2, kZongGe = 3, kWaiGe = 4 };
+enum class GridKind { Tian = 0, Di = 1, Ren = 2, Zong = 3, Wai = 4 };
 
 struct FiveGrids {
     int tian = 0, ren = 0, di = 0, zong = 0, wai = 0;
-    int byKind(int kind) const;
+    int byKind(GridKind kind) const;
     bool operator==(const FiveGrids&) const = default;
 };
 
@@ -26,11 +26,12 @@ struct NameStrokes {
 int reduceGridNumber(int n);
 
 // The grids from counts already looked up; pure arithmetic.
-FiveGrids fiveGridsOf(const NameStrokes& s);
+FiveGrids FiveGridsOf(const NameStrokes& s);
 
 // Looks every character up with CharStrokes (0 for a character the dictionary lacks, also for
 // letters and digits, which it does not hold).
 NameStrokes nameStrokes(const QString& surname, const QString& givenName);
 
-int GridNumber(const QString& surname, const QString& givenName, int kind);
+int GridNumber(const QString& surname, const QString& givenName, GridKind kind);
+// The grids of a name whose strokes are looked up as nameStrokes does.
 FiveGrids FiveGridsOf(const QString& surname, const QString& givenName);

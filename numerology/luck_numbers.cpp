@@ -37,7 +37,7 @@ Luck NumberClass(int n)
     return Luck::Unlucky;
 }
 
-double GridScore(int n, int kind)
+double GridScore(int n, GridKind kind)
 {
     // Weights by class for 天格/地格/外格, 人格 and 总格.
     struct Weights { double outer, person, total; };
@@ -48,8 +48,8 @@ double GridScore(int n, int kind)
     case Luck::Unlucky: w = {7, 21, 14}; break;
     case Luck::None: return 0;
     }
-    if (kind == kRenGe) return w.person;
-    if (kind == kZongGe) return w.total;
+    if (kind == GridKind::Ren) return w.person;
+    if (kind == GridKind::Zong) return w.total;
     return w.outer;
 }
 

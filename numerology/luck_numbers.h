@@ -2,6 +2,8 @@
 // score of a grid and the three-talent title (三才) of a name.
 #pragma once
 
+#include "numerology/five_grids.h"
+
 #include <QString>
 
 enum class Luck { None, Lucky, Mixed, Unlucky };
@@ -14,7 +16,7 @@ Luck NumberClass(int n);
 
 // The weight of the number's class for the grid kind: 10 / 8.5 / 7 for 天格, 地格 and 外格, 30 / 25.5 / 21
 // for 人格, 20 / 17 / 14 for 总格; 0 for a number in no class.
-double GridScore(int n, int kind);
+double GridScore(int n, GridKind kind);
 
 // Element of 天格, 人格 and 地格 joined, e.g. 金水木.
 QString ThreeTalentTitle(int tian, int ren, int di);

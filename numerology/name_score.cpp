@@ -16,14 +16,15 @@ double ThreeTalentScore(const QString& title)  // silent abandon when KelFile.dl
     });
 }
 
-QString NumberText(int n, int field)  // silent abandon when KelFile.dll cannot be read
+QString NumberText(int n, NumberField field)  // silent abandon when KelFile.dll cannot be read
 {
     static const char* const kColumns[] = {"yy", "jx", "as", "content"};
     return abandonOnFailure([&] {
         Query q(Db::KelFile);
         q.open(R"(select * from "81" where num = ?)", n);
         if (q.isEmpty()) return QStringLiteral(" ");
-        return field >= 0 && field < 4 ? q.field(kColumns[field]).asText() : QString();
+        const int column = int(field);
+        return column >= 0 && column < 4 ? q.field(kColumns[column]).asText() : QString();
     });
 }
 
@@ -51,7 +52,7 @@ double NameScore(const QString& surname, const QString& givenName)
     // The pattern is read from the same counts as the grids, so that a long part (its rest summed)
     // finds the stored score of the grids it is shown with.
     const NameStrokes s = nameStrokes(surname, givenName);
-    const FiveGrids g = fiveGridsOf(s);
+    const FiveGrids g = FiveGridsOf(s);
     const int stored = storedScore(s.x1, s.x2, s.m1, s.m2);
     if (stored != 0) return stored;
     return computedNameScore(g, ThreeTalentScore(ThreeTalentTitle(g.tian, g.ren, g.di)));
@@ -60,8 +61,8 @@ double NameScore(const QString& surname, const QString& givenName)
 double computedNameScore(const FiveGrids& g, double threeTalentScore)
 {
     // Every term is a multiple of 0.5, so the sum is exact.
-    return GridScore(g.tian, kTianGe) + GridScore(g.di, kDiGe) + GridScore(g.ren, kRenGe) + GridScore(g.zong, kZongGe) +
-           GridScore(g.wai, kWaiGe) + threeTalentScore;
+    return GridScore(g.tian, GridKind::Tian) + GridScore(g.di, GridKind::Di) + GridScore(g.ren, GridKind::Ren) +
+           GridScore(g.zong, GridKind::Zong) + GridScore(g.wai, GridKind::Wai) + threeTalentScore;
 }
 
 std::optional<ThreeTalentReading> threeTalentReading(const QString& title)  // reported failure

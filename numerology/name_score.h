@@ -13,9 +13,10 @@
 // The grade score of a three-talent title from table sancai; −1 when the title has no row.
 double ThreeTalentScore(const QString& title);
 
-enum NumberField { kReading = 0, kLuckWord = 1, kHint = 2, kLongText = 3 };
-// The yy, jx, as or content text of a number, untrimmed; a single blank when the number has no row.
-QString NumberText(int n, int field);
+// The columns yy, jx, as and content of a number's row, by their codes.
+enum class NumberField { Reading = 0, LuckWord = 1, Hint = 2, LongText = 3 };
+// The text of a number in that column, untrimmed; a single blank when the number has no row.
+QString NumberText(int n, NumberField field);
 
 // The stored score zf of a stroke pattern; 0 when the pattern is not stored or on any failure.
 // Empty characters count 0 strokes.

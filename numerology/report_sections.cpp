@@ -5,17 +5,17 @@
 namespace {
 
 struct GridHeading {
-    int kind;
+    GridKind kind;
     const char16_t* opening;
     const char16_t* closing;
 };
 
 constexpr GridHeading kHeadings[] = {
-    {kTianGe, u"【天格", u"的解析】：天格数是先祖留传下来的，其数理对人影响不大。"},
-    {kRenGe, u"【人格", u"的解析】：人格数又称主运，是整个姓名的中心点，影响人的一生命运。"},
-    {kDiGe, u"【地格", u"的解析】：地格数又称前运，影响人生（49岁）以前的命运。"},
-    {kZongGe, u"【总格", u"的解析】：总格又称后运，影响人生（50岁）以后的命运。 "},
-    {kWaiGe, u"【外格", u"的解析】：外格又称变格，影响人的社交能力、智慧等，其数理不用重点去看。"},
+    {GridKind::Tian, u"【天格", u"的解析】：天格数是先祖留传下来的，其数理对人影响不大。"},
+    {GridKind::Ren, u"【人格", u"的解析】：人格数又称主运，是整个姓名的中心点，影响人的一生命运。"},
+    {GridKind::Di, u"【地格", u"的解析】：地格数又称前运，影响人生（49岁）以前的命运。"},
+    {GridKind::Zong, u"【总格", u"的解析】：总格又称后运，影响人生（50岁）以后的命运。 "},
+    {GridKind::Wai, u"【外格", u"的解析】：外格又称变格，影响人的社交能力、智慧等，其数理不用重点去看。"},
 };
 
 }  // namespace
@@ -37,7 +37,7 @@ void appendGridReadings(QStringList& out, const FiveGrids& grids)
     for (const GridHeading& h : kHeadings) {
         const int n = grids.byKind(h.kind);
         out << QString::fromUtf16(h.opening) + QString::number(n) + QString::fromUtf16(h.closing);
-        out << NumberText(n, kReading) + NumberText(n, kLuckWord);
+        out << NumberText(n, NumberField::Reading) + NumberText(n, NumberField::LuckWord);
     }
 }
 
@@ -60,6 +60,6 @@ void appendGridHints(QStringList& out, const FiveGrids& grids)
     for (const GridHeading& h : kHeadings) {
         const int n = grids.byKind(h.kind);
         out << QString::fromUtf16(h.opening) + QString::number(n) + QStringLiteral("数理暗示】：");
-        out << NumberText(n, kHint);
+        out << NumberText(n, NumberField::Hint);
     }
 }

@@ -7,6 +7,7 @@
 #include "app/notice.h"
 #include "calendar/missing_elements.h"
 #include "naming/name_placement.h"
+#include "naming/name_row.h"
 #include "naming/preferred_elements.h"
 #include "naming/stroke_plans.h"
 
@@ -237,9 +238,8 @@ void NamingPage::buildResults()
 
 void NamingPage::setUpResultGrid()
 {
-    const QStringList headings = {QStringLiteral("编号"), QStringLiteral("名称"), QStringLiteral("繁体字"),
-                                  QStringLiteral("拼音"), QStringLiteral("五行"), QStringLiteral("笔画"),
-                                  QStringLiteral("五格"), QStringLiteral("三才"), QStringLiteral("分数")};
+    QStringList headings;
+    for (const char* heading : listColumnHeadings()) headings << QString::fromUtf8(heading);
     const int widths[] = {36, 61, 61, 130, 58, 73, 90, 56, 30};
     // The heading row is the grid's header; below it one page of data rows.
     RzStringGrid1->setColumnCount(int(headings.size()));

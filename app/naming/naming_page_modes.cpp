@@ -102,11 +102,12 @@ void NamingPage::showNextListPage()
     QStringList picked;
     const std::vector<int> rows = listPager_.nextPage(state_.ListPageSize, listRandom_);
     for (int r = 0; r < int(rows.size()); ++r) {
-        const QStringList cells = result.cells(rows[size_t(r)], r + 1);
-        for (int c = 0; c < int(cells.size()); ++c) RzStringGrid1->setItem(r, c, new QTableWidgetItem(cells[c]));
+        const NameRow row = result.row(rows[size_t(r)], r + 1);
+        for (int c = 0; c < kListColumnCount; ++c)
+            RzStringGrid1->setItem(r, c, new QTableWidgetItem(cellText(row, ListColumn(c))));
         if (listMode_ == ListMode::Idiom)
-            RzStringGrid1->item(r, int(ListColumn::Name))->setToolTip(idiomToolTip(result.givenName(rows[size_t(r)])));
-        if (pick && result.score(rows[size_t(r)]) >= *pick) picked << result.pickLine(rows[size_t(r)]);
+            RzStringGrid1->item(r, int(ListColumn::Name))->setToolTip(idiomToolTip(row.givenName()));
+        if (pick && row.score() >= *pick) picked << pickLine(row);
     }
     RzPageControl2->results().append(picked);
     RzBitBtn2->setEnabled(listPager_.moreToShow());

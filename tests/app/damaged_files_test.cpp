@@ -1,5 +1,6 @@
 // The windows and pages with every knowledge file missing, empty, truncated or no database at all:
 // each main action runs to its failure convention and nothing crashes.
+#include "app/calendar/bazi_page.h"
 #include "app/calendar/form_huangdao.h"
 #include "app/calendar/frm_date.h"
 #include "app/frm_index.h"
@@ -7,6 +8,7 @@
 #include "app/naming/naming_page.h"
 #include "app/naming/nickname_page.h"
 #include "app/naming/poem_page.h"
+#include "app/numerology/name_page.h"
 #include "app/reference/knowledge_page.h"
 #include "app/tools/frm_wuxing.h"
 #include "tests/app/notice_recorder.h"
@@ -72,15 +74,15 @@ TEST_P(DamagedFiles, ThePagesAbandonSilentlyOrReportTheEnginesText)
     window.show();
 
     // The reports abandon silently, keeping what they had written.
-    window.birthRow3.surname->setText("欧阳");
-    window.birthRow3.givenName->setText("明华");
-    window.birthRow3.hour->setEditText("午 12");
-    QTest::mouseClick(window.RzButton1, Qt::LeftButton);
+    window.namePage->birthRow3.surname->setText("欧阳");
+    window.namePage->birthRow3.givenName->setText("明华");
+    window.namePage->birthRow3.hour->setEditText("午 12");
+    QTest::mouseClick(window.namePage->RzButton1, Qt::LeftButton);
     EXPECT_EQ(take(), QStringList());
-    window.birthRow2.hour->setEditText("午 12");
-    QTest::mouseClick(window.RzButton2, Qt::LeftButton);
+    window.baziPage->birthRow2.hour->setEditText("午 12");
+    QTest::mouseClick(window.baziPage->RzButton2, Qt::LeftButton);
     EXPECT_EQ(take(), QStringList());
-    EXPECT_TRUE(window.Memo1->toPlainText().isEmpty());
+    EXPECT_TRUE(window.baziPage->Memo1->toPlainText().isEmpty());
 
     // The plan list reports the failure; the search then ends without a word.
     NamingPage& naming = *window.namingPage;

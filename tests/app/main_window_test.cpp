@@ -1,8 +1,10 @@
+#include "app/calendar/bazi_page.h"
 #include "app/drag_strip.h"
 #include "app/frm_index.h"
 #include "app/naming/name_list_pair.h"
 #include "app/naming/poem_page.h"
 #include "app/naming/naming_page.h"
+#include "app/numerology/name_page.h"
 #include "tests/app/notice_recorder.h"
 #include "data/text_file.h"
 #include "tests/support/fixture_db.h"
@@ -154,7 +156,7 @@ TEST_F(MainWindowFixture, BirthRowsOfferTheirItemsAndDefaults)
     EXPECT_FALSE(window.findChild<QComboBox*>("CBsex")->isEditable());
     EXPECT_TRUE(window.findChild<QComboBox*>("Shour")->isEditable());
     EXPECT_EQ(window.findChild<QComboBox*>("Shour")->itemText(9), "巳 9");
-    const BirthInfo info = readBirthInfo(window.birthRow3);
+    const BirthInfo info = readBirthInfo(window.namePage->birthRow3);
     EXPECT_EQ(info.hour, "子 0");
     EXPECT_FALSE(info.isLunar());
 }
@@ -194,15 +196,15 @@ struct MainWindowPages : ::testing::Test {
 TEST_F(MainWindowPages, TheNameAnalysisPageWritesItsReportOrTellsWhatIsMissing)
 {
     window.RzToolButton1Click();
-    QTest::mouseClick(window.RzButton1, Qt::LeftButton);
+    QTest::mouseClick(window.namePage->RzButton1, Qt::LeftButton);
     EXPECT_EQ(notices, QStringList{"提示:姓不能为空!"});
-    EXPECT_TRUE(window.RzMemo1->toPlainText().isEmpty());
+    EXPECT_TRUE(window.namePage->RzMemo1->toPlainText().isEmpty());
 
-    window.birthRow3.surname->setText("欧阳");
-    window.birthRow3.givenName->setText("明华");
-    window.birthRow3.hour->setEditText("午 12");
-    QTest::mouseClick(window.RzButton1, Qt::LeftButton);
-    const QStringList lines = window.RzMemo1->toPlainText().split('\n');
+    window.namePage->birthRow3.surname->setText("欧阳");
+    window.namePage->birthRow3.givenName->setText("明华");
+    window.namePage->birthRow3.hour->setEditText("午 12");
+    QTest::mouseClick(window.namePage->RzButton1, Qt::LeftButton);
+    const QStringList lines = window.namePage->RzMemo1->toPlainText().split('\n');
     ASSERT_GT(lines.size(), 40);
     EXPECT_EQ(lines[6], "您出生公历：1980年01月01日12点0分");
     EXPECT_TRUE(lines[15].startsWith("拼音:欧(ōu)  阳(yáng)  明(míng)  华(huá)")) << lines[15].toStdString();
@@ -211,24 +213,24 @@ TEST_F(MainWindowPages, TheNameAnalysisPageWritesItsReportOrTellsWhatIsMissing)
 TEST_F(MainWindowPages, TheBaziPageShowsWholeReportsAndSavesThem)
 {
     window.RzToolButton3Click();
-    window.birthRow2.year->setEditText("1984");
-    window.birthRow2.month->setEditText("2");
-    window.birthRow2.day->setEditText("4");
-    window.birthRow2.hour->setEditText("午 12");
-    QTest::mouseClick(window.RzButton2, Qt::LeftButton);
-    const QString report = window.Memo1->toPlainText();
+    window.baziPage->birthRow2.year->setEditText("1984");
+    window.baziPage->birthRow2.month->setEditText("2");
+    window.baziPage->birthRow2.day->setEditText("4");
+    window.baziPage->birthRow2.hour->setEditText("午 12");
+    QTest::mouseClick(window.baziPage->RzButton2, Qt::LeftButton);
+    const QString report = window.baziPage->Memo1->toPlainText();
     EXPECT_TRUE(report.contains("八字：癸亥   乙丑   戊辰   戊午")) << report.toStdString();
 
-    window.birthRow2.hour->setEditText("");
-    QTest::mouseClick(window.RzButton2, Qt::LeftButton);
+    window.baziPage->birthRow2.hour->setEditText("");
+    QTest::mouseClick(window.baziPage->RzButton2, Qt::LeftButton);
     EXPECT_EQ(notices, QStringList{"提示:请选择出生小时!"});
-    EXPECT_EQ(window.Memo1->toPlainText(), report);
+    EXPECT_EQ(window.baziPage->Memo1->toPlainText(), report);
 
     QTemporaryDir dir;
-    window.birthRow2.surname->setText("张");
-    window.birthRow2.givenName->setText("三");
-    window.askSavePath = [&](QWidget*, const QString& name) { return QDir(dir.path()).filePath(name); };
-    QTest::mouseClick(window.RzBitBtn8, Qt::LeftButton);
+    window.baziPage->birthRow2.surname->setText("张");
+    window.baziPage->birthRow2.givenName->setText("三");
+    window.baziPage->askSavePath = [&](QWidget*, const QString& name) { return QDir(dir.path()).filePath(name); };
+    QTest::mouseClick(window.baziPage->RzBitBtn8, Qt::LeftButton);
     QFile saved(QDir(dir.path()).filePath("张三.txt"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(decodeGb18030(saved.readAll()), report.split('\n').join("\r\n") + "\r\n");

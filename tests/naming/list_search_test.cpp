@@ -1,4 +1,5 @@
 #include "naming/idiom_list.h"
+#include "naming/list_run.h"
 #include "naming/list_search.h"
 #include "tests/support/fixture_db.h"
 #include "tests/support/qt_printers.h"
@@ -40,7 +41,7 @@ TEST(ListSearch, TheDefaultSearchListsTwoCharacterNamesOfCombinationsAboveTheMin
     EXPECT_LE(r.rowCount(), kListRowLimit);
     for (int row = 1; row <= r.rowCount(); row += 97) {
         EXPECT_GE(r.score(row), 70) << row;
-        const QStringList cells = r.cells(row, 7);
+        const QStringList cells = cellTexts(r.row(row, 7));
         EXPECT_EQ(cells[0], "7");
         EXPECT_EQ(cells[1], "王" + r.givenName(row));
         EXPECT_EQ(r.givenName(row).size(), 2);
@@ -55,7 +56,7 @@ TEST(ListSearch, TheDefaultSearchListsTwoCharacterNamesOfCombinationsAboveTheMin
         EXPECT_EQ(cells[7].size(), 3);
         EXPECT_EQ(cells[8], QString::number(r.score(row)));
         // High-score list lines of these modes carry no "分".
-        EXPECT_EQ(r.pickLine(row), "王" + r.givenName(row) + "(" + cells[8] + ")");
+        EXPECT_EQ(pickLine(r.row(row)), "王" + r.givenName(row) + "(" + cells[8] + ")");
     }
 }
 
@@ -160,7 +161,7 @@ TEST(ListSearch, AFixedCharacterOfAnotherElementCancelsThePreferredElements)
     ASSERT_TRUE(kept);
     ASSERT_GT(kept->rowCount(), 0);
     for (int row = 1; row <= kept->rowCount(); ++row)
-        EXPECT_TRUE(kept->cellText(row, ListColumn::Elements, row).endsWith("水木")) << row;
+        EXPECT_TRUE(cellText(kept->row(row, row), ListColumn::Elements).endsWith("水木")) << row;
 }
 
 TEST(ListSearch, AChosenPlanNarrowsToItsStrokes)
@@ -170,11 +171,11 @@ TEST(ListSearch, AChosenPlanNarrowsToItsStrokes)
     o.planText = " 4|1-6(99分) ";  // the first plan for 王: 王 + 一 stroke + six strokes
     const ListResult r = search(o);
     ASSERT_GT(r.rowCount(), 0);
-    for (int row = 1; row <= r.rowCount(); ++row) EXPECT_EQ(r.cellText(row, ListColumn::Strokes, row), "4,1,6") << row;
+    for (int row = 1; row <= r.rowCount(); ++row) EXPECT_EQ(cellText(r.row(row, row), ListColumn::Strokes), "4,1,6") << row;
     o.planText = "4|11-24(99分)";  // two digits after the dash
     const ListResult r2 = search(o);
     ASSERT_GT(r2.rowCount(), 0);
-    EXPECT_EQ(r2.cellText(1, ListColumn::Strokes, 1), "4,11,24");
+    EXPECT_EQ(cellText(r2.row(1, 1), ListColumn::Strokes), "4,11,24");
 }
 
 TEST(ListSearch, ACompoundSurnameShowsBothOfItsCharacters)
@@ -185,11 +186,11 @@ TEST(ListSearch, ACompoundSurnameShowsBothOfItsCharacters)
     o.length = NameLength::Single;
     const ListResult r = search(o);
     ASSERT_GT(r.rowCount(), 0);
-    EXPECT_EQ(r.cellText(1, ListColumn::Name, 1), "欧阳" + r.givenName(1));
-    EXPECT_TRUE(r.cellText(1, ListColumn::Traditional, 1).startsWith("歐陽"));
-    EXPECT_TRUE(r.cellText(1, ListColumn::Pinyin, 1).startsWith("ōuyáng-"));
-    EXPECT_TRUE(r.cellText(1, ListColumn::Strokes, 1).startsWith("15,17,"));
-    EXPECT_EQ(r.cellText(1, ListColumn::Strokes, 1).count(u','), 2);
+    EXPECT_EQ(cellText(r.row(1, 1), ListColumn::Name), "欧阳" + r.givenName(1));
+    EXPECT_TRUE(cellText(r.row(1, 1), ListColumn::Traditional).startsWith("歐陽"));
+    EXPECT_TRUE(cellText(r.row(1, 1), ListColumn::Pinyin).startsWith("ōuyáng-"));
+    EXPECT_TRUE(cellText(r.row(1, 1), ListColumn::Strokes).startsWith("15,17,"));
+    EXPECT_EQ(cellText(r.row(1, 1), ListColumn::Strokes).count(u','), 2);
 }
 
 TEST(ListSearch, BadOptionsAreRefusedAndANarrowSearchFindsNothing)

@@ -1,4 +1,5 @@
 #include "naming/idiom_list.h"
+#include "naming/list_run.h"
 #include "naming/list_search.h"
 #include "naming/list_statement.h"
 #include "tests/support/fixture_db.h"

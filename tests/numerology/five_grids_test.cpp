@@ -19,15 +19,15 @@ TEST(FiveGrids, FormulasOfTheFourShapes)
         {{0, 0, 5, 0, false, false}, {1, 5, 6, 5, 2}},        // a surname the dictionary lacks: 天格 0 + 1
         {{0, 9, 6, 0, true, true}, {9, 15, 6, 15, 0}},        // 外格 of two zero counts is 0 and stays 0
     };
-    for (const auto& c : cases) EXPECT_EQ(fiveGridsOf(c.s), c.want);
+    for (const auto& c : cases) EXPECT_EQ(FiveGridsOf(c.s), c.want);
 }
 
 TEST(FiveGrids, NumbersAboveEightyWrapAround)
 {
     const struct { int n, want; } cases[] = {{0, 0}, {1, 1}, {80, 80}, {81, 1}, {95, 15}, {160, 80}, {161, 1}};
     for (const auto& c : cases) EXPECT_EQ(reduceGridNumber(c.n), c.want) << c.n;
-    EXPECT_EQ(fiveGridsOf({40, 41, 30, 30, true, true}).zong, 61);
-    EXPECT_EQ(fiveGridsOf({40, 41, 30, 31, true, true}).tian, 1);  // 81
+    EXPECT_EQ(FiveGridsOf({40, 41, 30, 30, true, true}).zong, 61);
+    EXPECT_EQ(FiveGridsOf({40, 41, 30, 31, true, true}).tian, 1);  // 81
 }
 
 TEST(FiveGrids, LookedUpOneCharacterAtATime)
@@ -46,8 +46,8 @@ TEST(FiveGrids, LookedUpOneCharacterAtATime)
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FiveGridsOf(c.surname, c.given), c.want) << c.surname << c.given;
-        EXPECT_EQ(GridNumber(c.surname, c.given, kWaiGe), c.want.wai);
-        EXPECT_EQ(GridNumber(c.surname, c.given, kRenGe), c.want.ren);
+        EXPECT_EQ(GridNumber(c.surname, c.given, GridKind::Wai), c.want.wai);
+        EXPECT_EQ(GridNumber(c.surname, c.given, GridKind::Ren), c.want.ren);
     }
 }
 

@@ -27,8 +27,9 @@ TEST(LuckNumbers, ElementsTitlesWeightsAndPrintedScores)
     EXPECT_EQ(ThreeTalentTitle(8, 19, 21), "金水木");
     EXPECT_EQ(ThreeTalentTitle(10, 20, 30), "水水水");
     EXPECT_EQ(ThreeTalentTitle(1, 3, 5), "木火土");
-    const struct { int n, kind; double want; } weights[] = {
-        {8, kTianGe, 10}, {19, kRenGe, 21}, {17, kZongGe, 17}, {6, kWaiGe, 8.5}, {0, kRenGe, 0}, {82, kDiGe, 0}};
+    const struct { int n; GridKind kind; double want; } weights[] = {
+        {8, GridKind::Tian, 10}, {19, GridKind::Ren, 21}, {17, GridKind::Zong, 17},
+        {6, GridKind::Wai, 8.5}, {0, GridKind::Ren, 0},   {82, GridKind::Di, 0}};
     for (const auto& w : weights) EXPECT_EQ(GridScore(w.n, w.kind), w.want) << w.n;
     EXPECT_EQ(formatScore(92), "92");
     EXPECT_EQ(formatScore(88.5), "88.5");
@@ -85,7 +86,7 @@ TEST(NameScore, FailuresFollowTheirConventions)
     dbs.remove(Db::Velmora);
     EXPECT_EQ(CombinationScore("李", "", "雅", ""), 0);  // quiet
     EXPECT_THROW(ThreeTalentScore("金水木"), ActionAbandoned);
-    EXPECT_THROW(NumberText(1, kReading), ActionAbandoned);
+    EXPECT_THROW(NumberText(1, NumberField::Reading), ActionAbandoned);
     EXPECT_THROW(NameScore("李", "雅"), ActionAbandoned);  // computed path needs KelFile.dll
     EXPECT_THROW(threeTalentReading("金水木"), DbError);
 }
@@ -94,9 +95,9 @@ TEST(NumberText, ColumnsByCodeAndABlankWithoutARow)
 {
     FixtureDbs dbs;
     dbs.exec(Db::KelFile, R"(insert into "81" values (8, '（坚刚）意志坚定。', '（吉）', ' 暗示 ', '长文');)");
-    EXPECT_EQ(NumberText(8, kReading), "（坚刚）意志坚定。");
-    EXPECT_EQ(NumberText(8, kLuckWord), "（吉）");
-    EXPECT_EQ(NumberText(8, kHint), " 暗示 ");  // untrimmed
-    EXPECT_EQ(NumberText(8, kLongText), "长文");
-    EXPECT_EQ(NumberText(0, kReading) + NumberText(0, kLuckWord), "  ");
+    EXPECT_EQ(NumberText(8, NumberField::Reading), "（坚刚）意志坚定。");
+    EXPECT_EQ(NumberText(8, NumberField::LuckWord), "（吉）");
+    EXPECT_EQ(NumberText(8, NumberField::Hint), " 暗示 ");  // untrimmed
+    EXPECT_EQ(NumberText(8, NumberField::LongText), "长文");
+    EXPECT_EQ(NumberText(0, NumberField::Reading) + NumberText(0, NumberField::LuckWord), "  ");
 }
