@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 
+class ElementSourceBox;
 class NameListPair;
 class QCheckBox;
 class QComboBox;
@@ -43,6 +44,7 @@ public:
     QComboBox *CBXingshi, *CBCode, *CBdijizi;
     QLineEdit* Gudingzi;
     QCheckBox* CBwuxing;
+    ElementSourceBox* elementSource;  // which elements CBwuxing matches, for every naming mode
     // "设定分数"
     QCheckBox* CBFeeXX;
     QLineEdit* ZuidiFee;
