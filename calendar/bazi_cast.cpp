@@ -39,7 +39,7 @@ MonthAndYear fromFixedDates(int year, int month, int day, bool bornBeforeJie)
 
 QString BaziInputMessage() { return QStringLiteral("请检查输入数据是否出错！"); }
 
-Expected<BaziChart, QString> CastBaziChart(int year, int month, int day, int hour, int minute, const QString& sex)
+Expected<BaziChart, QString> CastBaziChart(int year, int month, int day, int hour, int minute, Sex sex)
 {
     if (IsImpossibleBirthDay(month, day)) return unexpected(BaziInputMessage());
     const QDate birthDate(year, month, day);
@@ -56,37 +56,20 @@ Expected<BaziChart, QString> CastBaziChart(int year, int month, int day, int hou
     c.BornBeforeJie = BornBeforeJieMoment(year, moment);
 
     const MonthAndYear my = fromTermTable(moment).value_or(fromFixedDates(year, month, day, c.BornBeforeJie));
-    const int yearNumber = YearSexagenary(my.pillarYear);
-    c.YearStem = yearNumber % kStemCount;
-    c.YearBranch = yearNumber % kBranchCount;
-    c.MonthBranch = my.monthBranch;
-    c.MonthStem = MonthStemFor(c.YearStem, c.MonthBranch);
+    c.yearPillar = Pillar::ofNumber(YearSexagenary(my.pillarYear));
+    c.monthPillar = Pillar::of(MonthStemFor(c.yearPillar.stem(), my.monthBranch), my.monthBranch);
+    c.dayPillar = Pillar::ofNumber(DaySexagenary(birthDate));
+    const int hourBranch = HourBranchOf(hour);
+    c.hourPillar = Pillar::of(HourStemFor(c.dayPillar.stem(), hourBranch), hourBranch);
 
-    const int dayNumber = DaySexagenary(birthDate);
-    c.DayStem = dayNumber % kStemCount;
-    c.DayBranch = dayNumber % kBranchCount;
-    c.HourBranch = HourBranchOf(hour);
-    c.HourStem = HourStemFor(c.DayStem, c.HourBranch);
-
-    c.YS = StemText(c.YearStem);
-    c.YB = BranchText(c.YearBranch);
-    c.MS = StemText(c.MonthStem);
-    c.MB = BranchText(c.MonthBranch);
-    c.DS = StemText(c.DayStem);
-    c.DB = BranchText(c.DayBranch);
-    c.HS = StemText(c.HourStem);
-    c.HB = BranchText(c.HourBranch);
-
-    c.Conception = ConceptionOf(c.monthPillar());
-    c.Backward = LuckRunsBackward(sex, c.YearStem);
+    c.Conception = ConceptionOf(c.monthPillar);
+    c.Backward = LuckRunsBackward(sex, c.yearPillar.stem());
     c.StartAge = StartAgeFor(DaysToJie(birthDate, c.Backward));
-    c.StartAgeText = QString::number(c.StartAge);
-    c.LuckPillars = LuckPillarsFor(c.monthPillar(), c.Backward);
-    c.LuckPillarsText = LuckPillarsTextOf(c.LuckPillars);
+    c.LuckPillars = LuckPillarsFor(c.monthPillar, c.Backward);
 
-    c.HiddenYear = HiddenStemsOf(HiddenYearBranch(birthDate));
-    c.HiddenMonth = HiddenStemsOf(month % kBranchCount);
-    c.HiddenDay = HiddenStemsOf(c.DayBranch);
-    c.HiddenHour = HiddenStemsOf(c.HourBranch);
+    c.HiddenYear = HiddenStems::of(HiddenYearBranch(birthDate));
+    c.HiddenMonth = HiddenStems::of(month);  // by the solar month: January 丑, … December 子
+    c.HiddenDay = HiddenStems::of(c.dayPillar.branch());
+    c.HiddenHour = HiddenStems::of(c.hourPillar.branch());
     return c;
 }

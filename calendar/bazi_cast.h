@@ -16,6 +16,6 @@
 // The message shown for a day that no month has (30 February, 31 April, …).
 QString BaziInputMessage();  // "请检查输入数据是否出错！"
 
-// year, month, day: the solar birth date; hour 0 … 23, minute 0 … 59 (Beijing time); sex "男" or
-// "女". Gives the chart, or BaziInputMessage() for an impossible day.
-Expected<BaziChart, QString> CastBaziChart(int year, int month, int day, int hour, int minute, const QString& sex);
+// year, month, day: the solar birth date; hour 0 … 23, minute 0 … 59 (Beijing time). Gives the
+// chart, or BaziInputMessage() for an impossible day.
+Expected<BaziChart, QString> CastBaziChart(int year, int month, int day, int hour, int minute, Sex sex);

@@ -8,14 +8,17 @@ namespace {
 
 const QString kThreeBlanks = QStringLiteral("   ");
 
-QString elementsOf(const QString& stem, const QString& branch) { return HzwhElement(stem) + HzwhElement(branch); }
+QString elementsOf(Pillar p) { return HzwhElement(p.stemText()) + HzwhElement(p.branchText()); }
+
+// The ten god of a stem character for the chart's day stem.
+QString tenGodOf(const BaziChart& c, const QString& stem) { return TenGodOf(c.dayPillar.stemText(), stem); }
 
 }  // namespace
 
 QString ElementPairsText(const BaziChart& c)
 {
-    return elementsOf(c.YS, c.YB) + kThreeBlanks + elementsOf(c.MS, c.MB) + kThreeBlanks + elementsOf(c.DS, c.DB)
-           + kThreeBlanks + elementsOf(c.HS, c.HB);
+    return elementsOf(c.yearPillar) + kThreeBlanks + elementsOf(c.monthPillar) + kThreeBlanks + elementsOf(c.dayPillar)
+           + kThreeBlanks + elementsOf(c.hourPillar);
 }
 
 QString ElementTally(const QString& elementPairs)
@@ -36,22 +39,23 @@ QString ElementTally(const QString& elementPairs)
 
 QString TenGodsLine(const BaziChart& c)
 {
-    return QStringLiteral("十神：") + TenGodOf(c.DS, c.YS) + kThreeBlanks + TenGodOf(c.DS, c.MS) + kThreeBlanks
-           + QStringLiteral("日元") + kThreeBlanks + TenGodOf(c.DS, c.HS);
+    return QStringLiteral("十神：") + tenGodOf(c, c.yearPillar.stemText()) + kThreeBlanks
+           + tenGodOf(c, c.monthPillar.stemText()) + kThreeBlanks + QStringLiteral("日元") + kThreeBlanks
+           + tenGodOf(c, c.hourPillar.stemText());
 }
 
 QString EightCharactersLine(const BaziChart& c)
 {
-    return QStringLiteral("八字：") + c.YS + c.YB + kThreeBlanks + c.MS + c.MB + kThreeBlanks + c.DS + c.DB
-           + kThreeBlanks + c.HS + c.HB;
+    return QStringLiteral("八字：") + c.yearPillar.text() + kThreeBlanks + c.monthPillar.text() + kThreeBlanks
+           + c.dayPillar.text() + kThreeBlanks + c.hourPillar.text();
 }
 
 QString FiveElementsLine(const BaziChart& c) { return QStringLiteral("五行：") + ElementPairsText(c); }
 
 QString NayinLine(const BaziChart& c)
 {
-    return QStringLiteral("纳音：") + NayinOf(c.YS + c.YB) + u' ' + NayinOf(c.MS + c.MB) + u' ' + NayinOf(c.DS + c.DB)
-           + u' ' + NayinOf(c.HS + c.HB);
+    return QStringLiteral("纳音：") + NayinOf(c.yearPillar.text()) + u' ' + NayinOf(c.monthPillar.text()) + u' '
+           + NayinOf(c.dayPillar.text()) + u' ' + NayinOf(c.hourPillar.text());
 }
 
 QString ElementCountLine(const BaziChart& c) { return QStringLiteral("八字五行个数：") + ElementTally(ElementPairsText(c)); }
@@ -71,6 +75,6 @@ QString LuckNayinText(const BaziChart& c)
 QString LuckGodsText(const BaziChart& c)
 {
     QString text = QStringLiteral("十神：");
-    for (const Pillar& p : c.LuckPillars) text += TenGodOf(c.DS, p.text().left(1)) + kThreeBlanks;
+    for (const Pillar& p : c.LuckPillars) text += tenGodOf(c, p.stemText()) + kThreeBlanks;
     return text;
 }

@@ -6,6 +6,7 @@
 #include "birth_dates.h"
 #include "bone_weight.h"
 #include "ganzhi.h"
+#include "luck_cycle.h"
 #include "lunar_text.h"
 
 #include <QStringList>
@@ -51,16 +52,21 @@ int gridStartYear(const BirthDates& dates, const BaziChart& chart)
 {
     if (dates.lunarYear != 0) return dates.lunarYear;
     const int solarYear = dates.solar.year();
-    return SexagenaryNumber(chart.YearStem, chart.YearBranch) == wrapIndex(solarYear - 4, 60) ? solarYear : solarYear - 1;
+    return chart.yearPillar == Pillar::ofNumber(solarYear - 4) ? solarYear : solarYear - 1;
+}
+
+// A hidden stem and its ten god for the day stem: 癸正官.
+QString hiddenStemEntry(const BaziChart& c, const HiddenStems& hidden, int which)
+{
+    const QString stem = hidden.stemText(which);
+    return stem + TenGodOf(c.dayPillar.stemText(), stem);
 }
 
 QString hiddenFirstLine(const BaziChart& c)
 {
     QStringList entries;
-    for (const QString& hidden : {c.HiddenYear, c.HiddenMonth, c.HiddenDay, c.HiddenHour}) {
-        const QString stem = hidden.left(1);
-        entries << stem + TenGodOf(c.DS, stem);
-    }
+    for (const HiddenStems& hidden : {c.HiddenYear, c.HiddenMonth, c.HiddenDay, c.HiddenHour})
+        entries << hiddenStemEntry(c, hidden, 0);
     return QStringLiteral("遁藏：") + entries.join(u' ');
 }
 
@@ -68,10 +74,9 @@ QString hiddenFirstLine(const BaziChart& c)
 QString hiddenLaterLine(const BaziChart& c, int which)
 {
     QString line = kLabelBlanks;
-    for (const QString& hidden : {c.HiddenYear, c.HiddenMonth, c.HiddenDay, c.HiddenHour}) {
-        if (hidden.size() > which) {
-            const QString stem = hidden.mid(which, 1);
-            line += stem + TenGodOf(c.DS, stem) + u' ';
+    for (const HiddenStems& hidden : {c.HiddenYear, c.HiddenMonth, c.HiddenDay, c.HiddenHour}) {
+        if (hidden.count() > which) {
+            line += hiddenStemEntry(c, hidden, which) + u' ';
         } else {
             line += QString(7, u' ');
         }
@@ -125,7 +130,7 @@ void appendMinorLuckGrid(QStringList& lines, const BaziChart& c, int a)
     for (int r = 0; r < 10; ++r) {
         QStringList pillars, ages;
         for (int n : gridSteps(r, a)) {
-            pillars << PillarText(c.HourStem + direction * n, c.HourBranch + direction * n);
+            pillars << c.hourPillar.next(direction * n).text();
             ages << QStringLiteral("%1岁").arg(n, 2, 10, QLatin1Char('0'));
         }
         lines << gridLabel(r, a, QStringLiteral("小运：")) + pillars.join(kGap);
@@ -166,7 +171,7 @@ Report buildBaziReport(const BaziReportInput& in, const QDate& today)
     if (hour < 0 || hour > 23 || minute < 0 || minute > 59) return refusedReport(ReportEnd::DateError, BaziInputMessage());
 
     const QDate& solar = dates->solar;
-    const auto cast = CastBaziChart(solar.year(), solar.month(), solar.day(), hour, minute, birth.sex.trimmed());
+    const auto cast = CastBaziChart(solar.year(), solar.month(), solar.day(), hour, minute, SexOfText(birth.sex.trimmed()));
     if (!cast) return refusedReport(ReportEnd::DateError, cast.error());
     const BaziChart& c = *cast;
     const int a = c.StartAge;
@@ -181,11 +186,11 @@ Report buildBaziReport(const BaziReportInput& in, const QDate& today)
               << QStringLiteral("农历：") + dates->lunarText << QStringLiteral("属相：") + dates->zodiac
               << QStringLiteral("星座：") + dates->constellation << kChartSeparator;
 
-        const QString conception = c.Conception.left(2);
+        const QString conception = c.Conception.text();
         lines << QStringLiteral("胎元：") + conception + u'(' + NayinOf(conception) + u')'
-              << QStringLiteral("起运：") + c.StartAgeText + u'岁' << TenGodsLine(c) << EightCharactersLine(c)
+              << QStringLiteral("起运：") + QString::number(a) + u'岁' << TenGodsLine(c) << EightCharactersLine(c)
               << hiddenFirstLine(c) << hiddenLaterLine(c, 1) << hiddenLaterLine(c, 2) << FiveElementsLine(c)
-              << NayinLine(c) << LuckNayinText(c) << LuckGodsText(c) << QStringLiteral("大运：") + c.LuckPillarsText
+              << NayinLine(c) << LuckNayinText(c) << LuckGodsText(c) << QStringLiteral("大运：") + LuckPillarsTextOf(c.LuckPillars)
               << luckAgeLine(a) << startYearsLine(dates->year, a) << QString();
         appendYearlyGrid(lines, gridStartYear(*dates, c), a);
         lines << QString();

@@ -1,6 +1,7 @@
 #include "birth_dates.h"
 
 #include "calendar/constellation.h"
+#include "calendar/ganzhi.h"
 #include "calendar/lunar_calendar.h"
 #include "calendar/lunar_text.h"
 #include "data/date_text.h"
@@ -45,10 +46,10 @@ Expected<BirthDates, QString> readBirthDates(const BirthInfo& info)
     d.lunarDay = lunar.Day;
     d.lunarLeap = lunar.IsLeap;
     if (!lunar.isNull()) {
-        const QString yearText = LunarYearText(lunar.Year - 1864);
-        d.lunarText = yearText + LunarMonthText(lunar.Month, lunar.IsLeap) + LunarDayText(lunar.Day);
-        const qsizetype open = yearText.trimmed().indexOf(u'(');
-        if (open >= 0) d.zodiac = yearText.trimmed().mid(open + 1, 1);
+        const int cycleIndex = lunar.Year - 1864;
+        d.lunarText = LunarYearText(cycleIndex) + LunarMonthText(lunar.Month, lunar.IsLeap) + LunarDayText(lunar.Day);
+        // The animal of the lunar year's branch, where LunarYearText prints one.
+        if (cycleIndex >= 0) d.zodiac = AnimalText(cycleIndex);
     }
     d.constellation = ConstellationOf(d.solar);
     return d;

@@ -85,16 +85,16 @@ ElementStrength ElementStrengthOf(Pillar year, Pillar month, Pillar day, Pillar 
 {
     std::array<double, kElementCount> weights{};
     for (const Pillar& p : {year, month, day, hour}) {
-        weights[elementOfStem(p.stem)] += 1.0;
-        for (const HiddenShare& h : kHiddenShares[wrapIndex(p.branch, kBranchCount)])
+        weights[elementOfStem(p.stem())] += 1.0;
+        for (const HiddenShare& h : kHiddenShares[p.branch()])
             if (h.weight > 0) weights[elementOfStem(h.stem)] += h.weight;
     }
-    const int season = seasonElement(month.branch);
+    const int season = seasonElement(month.branch());
     for (int e = 0; e < kElementCount; ++e) weights[e] *= kSeasonFactor[wrapIndex(e - season, kElementCount)];
 
     ElementStrength s;
     s.shares = percentShares(weights);
-    s.dayMasterElement = elementOfStem(day.stem);
+    s.dayMasterElement = elementOfStem(day.stem());
     const int producer = wrapIndex(s.dayMasterElement - 1, kElementCount);
     s.supportShare = s.shares[s.dayMasterElement] + s.shares[producer];
     s.strong = s.supportShare >= 50.0;
@@ -107,7 +107,7 @@ ElementStrength ElementStrengthOf(Pillar year, Pillar month, Pillar day, Pillar 
 
 ElementStrength ElementStrengthOf(const BaziChart& chart)
 {
-    return ElementStrengthOf(chart.yearPillar(), chart.monthPillar(), chart.dayPillar(), chart.hourPillar());
+    return ElementStrengthOf(chart.yearPillar, chart.monthPillar, chart.dayPillar, chart.hourPillar);
 }
 
 QStringList ElementStrengthLines(const ElementStrength& s, int dayStem)

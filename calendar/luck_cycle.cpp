@@ -17,10 +17,10 @@ bool isJieDay(const QDate& date) { return IsJieTerm(SolarTermOfDate(date)); }
 
 }  // namespace
 
-bool LuckRunsBackward(const QString& sex, int yearStem)
+bool LuckRunsBackward(Sex sex, int yearStem)
 {
     const bool yinYear = wrapIndex(yearStem, kStemCount) % 2 == 1;
-    return sex == QStringLiteral("男") ? yinYear : !yinYear;
+    return sex == Sex::Male ? yinYear : !yinYear;
 }
 
 int DaysToJie(const QDate& birth, bool backward)
@@ -33,15 +33,16 @@ int DaysToJie(const QDate& birth, bool backward)
 int StartAgeFor(int daysToJie)
 {
     if (daysToJie <= 0) return kMaxStartAge;
-    return std::min((daysToJie + 2) / 3, kMaxStartAge);
+    const int age = std::min((daysToJie + 2) / 3, kMaxStartAge);
+    Q_ASSERT(age >= 1 && age <= kMaxStartAge);
+    return age;
 }
 
-std::array<Pillar, 10> LuckPillarsFor(const Pillar& month, bool backward)
+std::array<Pillar, 10> LuckPillarsFor(Pillar month, bool backward)
 {
     std::array<Pillar, 10> pillars;
     const int step = backward ? -1 : 1;
-    for (int k = 0; k < 10; ++k)
-        pillars[k] = {wrapIndex(month.stem + step * k, kStemCount), wrapIndex(month.branch + step * k, kBranchCount)};
+    for (int k = 0; k < 10; ++k) pillars[k] = month.next(step * k);
     return pillars;
 }
 
@@ -52,10 +53,7 @@ QString LuckPillarsTextOf(const std::array<Pillar, 10>& pillars)
     return texts.join(QStringLiteral("   "));
 }
 
-QString ConceptionOf(const Pillar& month)
-{
-    return PillarText(month.stem + 1, month.branch + 3) + u' ';
-}
+Pillar ConceptionOf(Pillar month) { return Pillar::of(month.stem() + 1, month.branch() + 3); }
 
 int HiddenYearBranch(const QDate& birth)
 {

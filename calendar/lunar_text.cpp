@@ -28,4 +28,4 @@ QString LunarDayText(int day)
     return QString();
 }
 
-QString YearGanzhi(int year) { return LunarYearText(year - 1864).left(2); }
+QString YearGanzhi(int year) { return year >= 1864 ? SexagenaryText(year - 1864) : QString(); }

@@ -18,6 +18,6 @@ QString LunarMonthText(int month, bool leap);
 // 初一 … 初十, 十一 … 十九, 二十, 廿一 … 廿九, 三十; empty text for any other day.
 QString LunarDayText(int day);
 
-// The stem-branch pair of a year number, such as 甲子 for 1984: the first two characters of its
-// LunarYearText.
+// The stem-branch pair of a year number, such as 甲子 for 1984, as its LunarYearText begins; empty
+// before 1864, where that text is.
 QString YearGanzhi(int year);

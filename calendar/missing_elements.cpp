@@ -29,8 +29,8 @@ QString ElementsNotIn(const QString& elementText)
 QString MissingElementsOf(const BaziChart& chart)
 {
     QString elements;
-    for (const QString* ch : {&chart.YS, &chart.YB, &chart.MS, &chart.MB, &chart.DS, &chart.DB, &chart.HS, &chart.HB})
-        elements += HzwhElement(*ch);
+    for (const Pillar& p : {chart.yearPillar, chart.monthPillar, chart.dayPillar, chart.hourPillar})
+        elements += HzwhElement(p.stemText()) + HzwhElement(p.branchText());
     return ElementsNotIn(elements);
 }
 
@@ -48,7 +48,7 @@ Expected<BaziChart, QString> CastBirthChart(const BirthInfo& birth)
         return unexpected(BaziInputMessage());
 
     const QDate solar = dates->solar;
-    return CastBaziChart(solar.year(), solar.month(), solar.day(), hour, minute, birth.sex);
+    return CastBaziChart(solar.year(), solar.month(), solar.day(), hour, minute, SexOfText(birth.sex));
 }
 
 Expected<QString, QString> ComputeMissingElements(const BirthInfo& birth)

@@ -5,6 +5,7 @@
 #include "calendar/bazi_report.h"
 #include "calendar/bone_weight.h"
 #include "calendar/constellation.h"
+#include "calendar/luck_cycle.h"
 #include "calendar/lunar_calendar.h"
 #include "calendar/lunar_table.h"
 #include "calendar/lunar_text.h"
@@ -143,18 +144,18 @@ int runPillars(const QStringList& args, CliStreams io)
     const QString sex = options->value("sex", QStringLiteral("男")).trimmed();
     if (sex != QStringLiteral("男") && sex != QStringLiteral("女")) return usage(io, synopsis, QStringLiteral("--sex must be 男 or 女"));
 
-    const auto chart = CastBaziChart(date->year(), date->month(), date->day(), *hour, *minute, sex);
+    const auto chart = CastBaziChart(date->year(), date->month(), date->day(), *hour, *minute, SexOfText(sex));
     if (!chart) {
         io.err << chart.error() << '\n';
         return kExitUsage;
     }
     const BaziChart& c = *chart;
-    io.out << c.yearPillar().text() << ' ' << c.monthPillar().text() << ' ' << c.dayPillar().text() << ' '
-           << c.hourPillar().text() << '\n'
+    io.out << c.yearPillar.text() << ' ' << c.monthPillar.text() << ' ' << c.dayPillar.text() << ' '
+           << c.hourPillar.text() << '\n'
            << (c.Backward ? QStringLiteral("逆") : QStringLiteral("顺")) << '\n'
            << c.StartAge << '\n'
-           << c.LuckPillarsText << '\n'
-           << c.Conception.trimmed() << '\n';
+           << LuckPillarsTextOf(c.LuckPillars) << '\n'
+           << c.Conception.text() << '\n';
     return kExitOk;
 }
 

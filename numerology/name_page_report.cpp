@@ -94,7 +94,7 @@ Report buildNamePageReport(const NamePageInput& in, const QDate& today)
 
         const auto chart = dates->lunarMissing ? Expected<BaziChart, QString>(unexpected(QString()))
                                                : CastBaziChart(dates->solar.year(), dates->solar.month(),
-                                                               dates->solar.day(), hour, minute, in.birth.sex.trimmed());
+                                                               dates->solar.day(), hour, minute, SexOfText(in.birth.sex.trimmed()));
         if (chart) lines << BaziReadingLines(*chart);
         else lines << QStringLiteral("十神：") << QStringLiteral("八字：") << QStringLiteral("五行：") << QStringLiteral("纳音：")
                    << QStringLiteral("八字五行个数：");

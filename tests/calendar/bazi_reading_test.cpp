@@ -26,7 +26,7 @@ protected:
     void SetUp() override
     {
         dbs.exec(Db::Tgcode, str(kElementRows));
-        chart = CastBaziChart(1984, 2, 4, 12, 0, str("男")).value();
+        chart = CastBaziChart(1984, 2, 4, 12, 0, Sex::Male).value();
     }
 };
 
@@ -48,8 +48,8 @@ TEST_F(BaziReading, DayStemJiaShowsRiYuanWhateverTheTable)
 {
     dbs.exec(Db::Tgcode, str("insert into Shishen (jiazi, ShiShen) values ('甲甲', '日元?'), ('甲丙', '食神')"));
     // 2024-01-01: day 甲子
-    const BaziChart jia = CastBaziChart(2024, 1, 1, 12, 0, str("女")).value();
-    ASSERT_EQ(jia.DS, str("甲"));
+    const BaziChart jia = CastBaziChart(2024, 1, 1, 12, 0, Sex::Female).value();
+    ASSERT_EQ(jia.dayPillar.stemText(), str("甲"));
     const QStringList parts = TenGodsLine(jia).mid(3).split(QStringLiteral("   "));
     ASSERT_EQ(parts.size(), 4);
     EXPECT_EQ(parts[2], str("日元"));

@@ -6,6 +6,7 @@
 
 #include "tests/support/fixture_db.h"
 #include "tests/support/qt_printers.h"
+#include "tests/support/value_printers.h"
 
 #include <gtest/gtest.h>
 
@@ -118,7 +119,7 @@ TEST_F(NoTermTable, StartAgeTenFillsEveryRowOfBothGrids)
 
 TEST_F(NoTermTable, StartAgeOneLeavesTheFirstCellOfLaterRowsBlank)
 {
-    ASSERT_EQ(CastBaziChart(1984, 3, 3, 12, 0, "男")->StartAge, 1);
+    ASSERT_EQ(CastBaziChart(1984, 3, 3, 12, 0, Sex::Male)->StartAge, 1);
     const Report r = complete(input("1984", "3", "3"));
     EXPECT_EQ(r.lines[kStartAgeLine], "起运：1岁");
     EXPECT_EQ(r.lines[kLuckAgeLine], "      0-1岁   1岁   11岁   21岁   31岁   41岁   51岁   61岁   71岁   81岁");
@@ -139,9 +140,9 @@ TEST_F(NoTermTable, StartAgeOneLeavesTheFirstCellOfLaterRowsBlank)
 
 TEST_F(NoTermTable, BackwardMinorLuckStepsBackInEveryColumn)
 {
-    const auto chart = CastBaziChart(1984, 1, 4, 12, 0, "男");  // a 癸亥 year: backwards for a male
+    const auto chart = CastBaziChart(1984, 1, 4, 12, 0, Sex::Male);  // a 癸亥 year: backwards for a male
     ASSERT_TRUE(chart->Backward);
-    ASSERT_EQ(chart->hourPillar().text(), "丙午");
+    ASSERT_EQ(chart->hourPillar.text(), "丙午");
     ASSERT_EQ(chart->StartAge, 10);
     const QStringList minor = minorGrid(complete(input("1984", "1", "4")));
     EXPECT_EQ(minor[0], "小运：丙午   丙申   丙戌   丙子   丙寅   丙辰   丙午   丙申   丙戌   丙子");

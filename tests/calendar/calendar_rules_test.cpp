@@ -6,6 +6,7 @@
 #include "calendar/ten_gods.h"
 
 #include "tests/support/qt_printers.h"
+#include "tests/support/value_printers.h"
 
 #include <gtest/gtest.h>
 
@@ -62,8 +63,8 @@ TEST(Ganzhi, SexagenaryNumbers)
 TEST(HiddenStems, TableOfTheTwelveBranches)
 {
     const char* expected[12] = {"癸", "癸辛己", "甲丙戊", "乙", "乙戊癸", "庚丙戊", "己丁", "乙己丁", "戊庚壬", "辛", "辛丁戊", "壬甲"};
-    for (int b = 0; b < 12; ++b) EXPECT_EQ(HiddenStemsOf(b), str(expected[b])) << b;
-    EXPECT_EQ(HiddenStemsOf(12), HiddenStemsOf(0));
+    for (int b = 0; b < 12; ++b) EXPECT_EQ(HiddenStems::of(b).text(), str(expected[b])) << b;
+    EXPECT_EQ(HiddenStems::of(12), HiddenStems::of(0));
 }
 
 TEST(PillarRules, FixedMonthBoundaries)

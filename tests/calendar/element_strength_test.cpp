@@ -17,7 +17,7 @@ QString str(const char* utf8) { return QString::fromUtf8(utf8); }
 Pillar pillar(const char* utf8)
 {
     const QString t = str(utf8);
-    return {StemIndex(t.left(1)), BranchIndex(t.mid(1, 1))};
+    return Pillar::of(StemIndex(t.left(1)), BranchIndex(t.mid(1, 1)));
 }
 
 ElementStrength strengthOf(const char* y, const char* m, const char* d, const char* h)
@@ -65,9 +65,9 @@ TEST(ElementStrength, SharesSumToExactlyOneHundredForEveryDayAndMonth)
     for (int day = 0; day < 60; ++day)
         for (int month = 0; month < 12; ++month)
             for (int hour = 0; hour < 12; ++hour) {
-                const Pillar d{day % 10, day % 12};
-                const ElementStrength s = ElementStrengthOf({7, 1}, {(month + 2) % 10, month}, d,
-                                                            {(2 * d.stem + hour) % 10, hour});
+                const Pillar d = Pillar::ofNumber(day);
+                const ElementStrength s = ElementStrengthOf(Pillar::of(7, 1), Pillar::of(month + 2, month), d,
+                                                            Pillar::of(2 * d.stem() + hour, hour));
                 int tenths = 0;
                 for (double share : s.shares) {
                     ASSERT_GE(share, 0.0);

@@ -46,7 +46,7 @@ TEST(MissingElements, ChartOfABirthRow)
     // A lunar birth row is converted first and gives the same chart as its solar day.
     const QDate solar = LunarToSolar(LunarDate{1984, 1, 3, false});
     const auto lunar = ComputeMissingElements(birth("农历", "1984", "1", "3", "午 12"));
-    const auto chart = CastBaziChart(solar.year(), solar.month(), solar.day(), 12, 0, str("男")).value();
+    const auto chart = CastBaziChart(solar.year(), solar.month(), solar.day(), 12, 0, Sex::Male).value();
     EXPECT_EQ(lunar.value(), MissingElementsOf(chart));
 }
 

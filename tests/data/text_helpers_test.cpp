@@ -1,5 +1,6 @@
 #include "data/date_text.h"
 #include "data/gbk_text.h"
+#include "data/sex.h"
 #include "data/text_file.h"
 
 #include <QDir>
@@ -8,6 +9,17 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+
+TEST(SexText, ReadsAsTheLuckDirectionAlwaysHasAndPrintsBack)
+{
+    // Only the exact text "男" is male; the callers trim the box first.
+    const struct { const char* text; Sex want; } cases[] = {
+        {"男", Sex::Male}, {"女", Sex::Female}, {" 男", Sex::Female}, {"", Sex::Female}, {"通", Sex::Female}};
+    for (const auto& c : cases) EXPECT_EQ(SexOfText(QString::fromUtf8(c.text)), c.want) << c.text;
+    for (const Sex sex : {Sex::Male, Sex::Female}) EXPECT_EQ(SexOfText(SexText(sex)), sex);
+    EXPECT_EQ(SexText(Sex::Male).toStdString(), "男");
+    EXPECT_EQ(SexText(Sex::Female).toStdString(), "女");
+}
 
 TEST(GbkText, ChineseCountsTwoBytesAndAsciiOne)
 {
