@@ -2,6 +2,7 @@
 
 #include "calendar/bazi_cast.h"
 #include "calendar/birth_dates.h"
+#include "calendar/pillar_rules.h"
 #include "data/char_dictionary.h"
 
 namespace {
@@ -47,8 +48,10 @@ Expected<BaziChart, QString> CastBirthChart(const BirthInfo& birth)
     if (!birth.minute.trimmed().isEmpty() && (!minuteOk || minute < 0 || minute > 59))
         return unexpected(BaziInputMessage());
 
-    const QDate solar = dates->solar;
-    return CastBaziChart(solar.year(), solar.month(), solar.day(), hour, minute, SexOfText(birth.sex));
+    const auto place = BirthLongitudeOf(birth.place, birth.longitude);
+    if (!place) return unexpected(place.error());
+    if (IsImpossibleBirthDay(dates->solar.month(), dates->solar.day())) return unexpected(BaziInputMessage());
+    return CastBaziChart(ChartMomentAt(dates->solar, QTime(hour, minute), *place, birth.earlyZi()), SexOfText(birth.sex));
 }
 
 Expected<QString, QString> ComputeMissingElements(const BirthInfo& birth)
