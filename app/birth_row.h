@@ -6,6 +6,7 @@
 
 #include <QString>
 
+class BirthPlaceBox;
 class QBoxLayout;
 class QComboBox;
 class QLineEdit;
@@ -21,6 +22,7 @@ struct BirthRow {
     QLineEdit* givenName = nullptr;
     QComboBox *sex = nullptr, *calendarKind = nullptr, *year = nullptr, *month = nullptr, *day = nullptr,
               *hour = nullptr, *minute = nullptr;
+    BirthPlaceBox* place = nullptr;  // birthplace, longitude and 子 hour, named Birth<n>Place … after the year box
 };
 
 // Adds the labelled controls to layout, children of parent. maxNameChars limits the name boxes.

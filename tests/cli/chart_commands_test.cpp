@@ -49,3 +49,47 @@ TEST(ChartCommands, StrengthPrintsTheFiveSharesTheDayMasterAndTheFavourableEleme
         EXPECT_TRUE(refused.err.contains(QString::fromUtf8(f.error))) << refused.err.toStdString();
     }
 }
+
+TEST(ChartCommands, PillarsAndBaziTakeThePlaceAndTheZiSchool)
+{
+    BuiltDbs dbs;
+    const struct {
+        QStringList args;
+        const char* firstLine;
+        const char* solarTime;  // the last line, or "" when there is none
+    } cases[] = {
+        {{"--date", "2000-06-21", "--hour", "12"}, "庚辰 壬午 庚戌 壬午", ""},
+        {{"--date", "2000-06-21", "--hour", "12", "--place", "乌鲁木齐市"}, "庚辰 壬午 庚戌 辛巳", "真太阳时\t09:49"},
+        {{"--date", "2000-06-21", "--hour", "12", "--longitude", "87.62"}, "庚辰 壬午 庚戌 辛巳", "真太阳时\t09:49"},
+        {{"--date", "2000-01-01", "--hour", "23", "--minute", "30"}, "己卯 丙子 戊午 甲子", ""},
+        {{"--date", "2000-01-01", "--hour", "23", "--minute", "30", "--zi", "late"}, "己卯 丙子 戊午 甲子", ""},
+        {{"--date", "2000-01-01", "--hour", "23", "--minute", "30", "--zi", "early"}, "己卯 丙子 己未 甲子", ""},
+    };
+    for (const auto& c : cases) {
+        const CommandRun r = cli(QStringList{"pillars"} + c.args);
+        ASSERT_EQ(r.status, kExitOk) << r.err.toStdString();
+        const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
+        ASSERT_GE(lines.size(), 5);
+        EXPECT_EQ(lines.first(), QString::fromUtf8(c.firstLine)) << c.args.join(' ').toStdString();
+        if (*c.solarTime) {
+            EXPECT_EQ(lines.size(), 6);
+            EXPECT_EQ(lines.last(), QString::fromUtf8(c.solarTime));
+        } else {
+            EXPECT_EQ(lines.size(), 5) << r.out.toStdString();
+        }
+    }
+
+    const CommandRun bazi = cli({"bazi", "--year", "2000", "--month", "6", "--day", "21", "--hour", "午 12", "--place", "乌鲁木齐市"});
+    ASSERT_EQ(bazi.status, kExitOk) << bazi.err.toStdString();
+    EXPECT_TRUE(bazi.out.contains("出生地：乌鲁木齐市  经度 87.63°E  真太阳时：09:49\n")) << bazi.out.toStdString();
+    EXPECT_TRUE(bazi.out.endsWith("真太阳时\t09:49\n"));
+
+    for (const QStringList& bad : {QStringList{"pillars", "--date", "2000-01-01", "--zi", "noon"},
+                                   QStringList{"pillars", "--date", "2000-01-01", "--longitude", "200"},
+                                   QStringList{"pillars", "--date", "2000-01-01", "--place", "火星"},
+                                   QStringList{"bazi", "--place", "火星"}, QStringList{"bazi", "--zi", "x"}}) {
+        const CommandRun refused = cli(bad);
+        EXPECT_EQ(refused.status, kExitUsage) << bad.join(' ').toStdString();
+        EXPECT_FALSE(refused.err.isEmpty());
+    }
+}
