@@ -42,19 +42,22 @@ QString BirthPlace::label() const
     return name + u'（' + where + u'）';
 }
 
-QList<BirthPlace> SearchBirthPlaces(const QString& text, int limit)
+QList<BirthPlace> SearchBirthPlacesReported(const QString& text, int limit)
 {
     const QString plain = withoutWildcards(text);
     if (plain.isEmpty() || limit <= 0) return {};
-    return quietLookup(QList<BirthPlace>(), [&] {
-        Query q(Db::Tgcode);
-        q.open(QStringLiteral("select ") + kColumns
-                   + QStringLiteral(" from places where name like '%' || ?1 || '%'"
-                                    " or pinyin like ?2 || '%' or initials like ?2 || '%'")
-                   + kOrder + QStringLiteral(" limit ?3"),
-               plain, plain.toLower(), limit);
-        return readPlaces(q);
-    });
+    Query q(Db::Tgcode);
+    q.open(QStringLiteral("select ") + kColumns
+               + QStringLiteral(" from places where name like '%' || ?1 || '%'"
+                                " or pinyin like ?2 || '%' or initials like ?2 || '%'")
+               + kOrder + QStringLiteral(" limit ?3"),
+           plain, plain.toLower(), limit);
+    return readPlaces(q);
+}
+
+QList<BirthPlace> SearchBirthPlaces(const QString& text, int limit)
+{
+    return quietLookup(QList<BirthPlace>(), [&] { return SearchBirthPlacesReported(text, limit); });
 }
 
 std::optional<BirthPlace> FindBirthPlace(const QString& text)

@@ -25,6 +25,8 @@ struct BirthPlace {
 // with it (wlmq, wulumuqi; any case). An exact name comes first, then provinces and prefectures,
 // then the rest in code order. Quiet lookup: empty when the file cannot be read.
 QList<BirthPlace> SearchBirthPlaces(const QString& text, int limit = 50);
+// The same as a reported failure: throws DbError when the file cannot be read.
+QList<BirthPlace> SearchBirthPlacesReported(const QString& text, int limit = 50);
 
 // The place a user means by text: a label as label() writes it, an exact name (a prefecture before
 // a county of the same name), else the first search result. Nothing for empty or unknown text.

@@ -5,12 +5,19 @@
 #include "calendar/element_strength.h"
 #include "calendar/missing_elements.h"
 #include "cli/options.h"
+#include "data/db_error.h"
 
 int runPlaces(const QStringList& args, CliStreams io)
 {
     const char* synopsis = "places TEXT";
     if (args.size() != 1 || args.front().trimmed().isEmpty()) return usage(io, synopsis);
-    const QList<BirthPlace> found = SearchBirthPlaces(args.front(), 100);
+    QList<BirthPlace> found;
+    try {
+        found = SearchBirthPlacesReported(args.front(), 100);
+    } catch (const DbError& e) {
+        io.err << e.message() << '\n';
+        return kExitFailure;
+    }
     if (found.isEmpty()) {
         io.err << "no place matches " << args.front() << '\n';
         return kExitUsage;

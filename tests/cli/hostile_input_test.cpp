@@ -131,6 +131,8 @@ TEST(HostileInput, DamagedKnowledgeFilesAreReadFailuresNeverCrashes)
         {{"names", "--surname", "王", "--sex", "男", "--plan", "4|17-20(93分)"}, true},
         {{"list-names", "--surname", "王", "--sex", "男"}, true},
         {{"idioms"}, false},
+        {{"places", "wlmq"}, true},
+        {{"strength", "--year", "1984"}, false},
     };
     std::set<QString> covered;
     for (const Case& c : cases) covered.insert(c.args.front());
