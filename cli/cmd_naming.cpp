@@ -2,6 +2,7 @@
 // (双字名, 第二字, minimum 70, pick score 75); list-names and idioms: its list and idiom modes.
 #include "cli/cmd_naming.h"
 
+#include "cli/cmd_quality.h"
 #include "cli/options.h"
 #include "data/db_error.h"
 #include "naming/classic_search.h"
@@ -22,7 +23,7 @@ const char* const kPlansUsage =
     "plans --surname S [--length 双字名|单字名] [--fixed C] [--position 第二字|第三字] [--min N | --no-min]";
 const char* const kNamesUsage =
     "names --surname S --sex 男|女 [--length 双字名|单字名] [--fixed C] [--position 第二字|第三字] "
-    "[--min N | --no-min] [--plan ITEM] [--pick N | --no-pick] [--elements 木水] [--picked]";
+    "[--min N | --no-min] [--plan ITEM] [--pick N | --no-pick] [--elements 木水] [--picked | --recommend N]";
 
 const QStringList kPlanOptions = {"surname", "length", "fixed", "position", "min"};
 
@@ -122,7 +123,7 @@ int runPlans(const QStringList& args, CliStreams io)
 
 int runNames(const QStringList& args, CliStreams io)
 {
-    const auto a = readArguments(args, kPlanOptions + QStringList{"sex", "plan", "pick", "elements"},
+    const auto a = readArguments(args, kPlanOptions + QStringList{"sex", "plan", "pick", "elements", "recommend"},
                                  {"no-min", "no-pick", "picked"});
     if (!a) return usageError(io, a.error(), kNamesUsage);
     const auto plans = planOptionsOf(*a);
@@ -169,15 +170,26 @@ int runNames(const QStringList& args, CliStreams io)
         return kExitFailure;
     }
     const bool onlyPicked = a->switches.contains("picked");
+    std::optional<int> recommend;
+    if (v.contains("recommend")) {
+        if (onlyPicked) return usageError(io, QStringLiteral("--picked and --recommend exclude each other"), kNamesUsage);
+        const auto n = recommendCountOf(v.value("recommend"));
+        if (!n) return usageError(io, n.error(), kNamesUsage);
+        recommend = *n;
+    }
+    QStringList lines;
     const std::atomic_bool searching{true};
     const SearchEnd end = RunClassicSearch(o, searching, [&](const QString& line) {
         const QString name = line.trimmed();
-        if (!onlyPicked || isPickedLine(name, pickScore)) io.out << name << '\n';
+        if (recommend) lines << name;
+        else if (!onlyPicked || isPickedLine(name, pickScore)) io.out << name << '\n';
     });
     if (end == SearchEnd::Failed) {
         io.err << "the search ended early: Velmora.dll could not be read\n";
         return kExitFailure;
     }
+    if (recommend)
+        return printRecommended(io, o.surname, o.sex, o.fixedChar, candidatesFromLines(o.surname, lines), *recommend);
     return kExitOk;
 }
 
@@ -185,13 +197,14 @@ namespace {
 
 const char* const kListNamesUsage =
     "list-names --surname S --sex 男|女 [--mode list|idiom] [--length 双字名|单字名] [--plan ITEM] [--fixed C] "
-    "[--position 第二字|第三字] [--min N | --no-min] [--elements 木水] [--page K | --all]";
+    "[--position 第二字|第三字] [--min N | --no-min] [--elements 木水] [--page K | --all | --recommend N]";
 
 struct ListNamesRequest {
     ListSearchOptions options;
     QString missingElements;
     int page = 1;
     bool all = false;
+    std::optional<int> recommend;
 };
 
 // The options of plans mean the same here; the surname box is taken as typed, since the list modes
@@ -228,6 +241,12 @@ Expected<ListNamesRequest, QString> listNamesRequestOf(const Arguments& a)
 
     r.all = a.switches.contains("all");
     if (r.all && v.contains("page")) return unexpected(QStringLiteral("--page and --all exclude each other"));
+    if (v.contains("recommend")) {
+        if (r.all || v.contains("page")) return unexpected(QStringLiteral("--recommend excludes --page and --all"));
+        const auto n = recommendCountOf(v.value("recommend"));
+        if (!n) return unexpected(n.error());
+        r.recommend = *n;
+    }
     bool ok = true;
     r.page = v.value("page", QStringLiteral("1")).trimmed().toInt(&ok);
     if (!ok || r.page < 1) return unexpected(QStringLiteral("--page must be a number from 1"));
@@ -243,7 +262,7 @@ void printListRow(QTextStream& out, const ListResult& result, int row, int numbe
 
 int runListNames(const QStringList& args, CliStreams io)
 {
-    const auto a = readArguments(args, kPlanOptions + QStringList{"sex", "mode", "plan", "elements", "page"},
+    const auto a = readArguments(args, kPlanOptions + QStringList{"sex", "mode", "plan", "elements", "page", "recommend"},
                                  {"no-min", "all"});
     if (!a) return usageError(io, a.error(), kListNamesUsage);
     auto request = listNamesRequestOf(*a);
@@ -259,6 +278,18 @@ int runListNames(const QStringList& args, CliStreams io)
     if (result->rowCount() == 0) {
         io.err << noListNameMessage() << '\n';
         return kExitFailure;
+    }
+    if (request->recommend) {
+        const ListResult& rows = *result;
+        NameCandidates candidates;
+        candidates.count = rows.rowCount();
+        candidates.given = [&](int i) { return rows.givenName(i + 1); };
+        candidates.score = [&](int i) { return rows.score(i + 1); };
+        candidates.line = [&](int i) {
+            return rows.surname() + rows.givenName(i + 1) + u'(' + QString::number(rows.score(i + 1)) + u')';
+        };
+        return printRecommended(io, rows.surname(), request->options.sex, request->options.fixedChar.trimmed(), candidates,
+                                *request->recommend);
     }
     if (request->all) {
         for (int row = 1; row <= result->rowCount(); ++row) printListRow(io.out, *result, row, row);

@@ -4,7 +4,7 @@
 //     {"plans", "--surname S [--length 双字名|单字名] [--fixed C] [--position 第二字|第三字] [--min N | --no-min]",
 //      "the stroke plans of the naming page, \"电脑全自动\" first", runPlans},
 //     {"names", "--surname S --sex 男|女 [options of plans] [--plan ITEM] [--pick N | --no-pick] "
-//               "[--elements 木水] [--picked]",
+//               "[--elements 木水] [--picked | --recommend N]",
 //      "the classic search: every name line in the order produced", runNames},
 #pragma once
 

@@ -1,6 +1,7 @@
 // poems, poem-list, poem and poem-names: the poem browser and the poem naming page, headless.
 #include "cli/cmd_poems.h"
 
+#include "cli/cmd_quality.h"
 #include "cli/options.h"
 #include "data/db_error.h"
 #include "naming/poem_library.h"
@@ -81,13 +82,20 @@ int runPoem(const QStringList& args, CliStreams io)
 int runPoemNames(const QStringList& arguments, CliStreams io)
 {
     const char* synopsis = "poem-names --surname S --sex 男|女 [--length 双字名|单字名] (--text TEXT | --text-file F) "
-                           "[--bazi --calendar 公历|农历 --year Y --month M --day D --hour H --minute MI] [--source]";
+                           "[--bazi --calendar 公历|农历 --year Y --month M --day D --hour H --minute MI] [--source | --recommend N]";
     QStringList args = arguments;
     const bool bazi = takeSwitch(args, QStringLiteral("bazi"));
     const bool withSource = takeSwitch(args, QStringLiteral("source"));
     const auto options = parseOptions(args, {"surname", "sex", "length", "text", "text-file", "calendar", "year",
-                                             "month", "day", "hour", "minute"});
+                                             "month", "day", "hour", "minute", "recommend"});
     if (!options) return usage(io, synopsis, options.error());
+    std::optional<int> recommend;
+    if (options->contains("recommend")) {
+        if (withSource) return usage(io, synopsis, QStringLiteral("--source and --recommend exclude each other"));
+        const auto n = recommendCountOf(options->value("recommend"));
+        if (!n) return usage(io, synopsis, n.error());
+        recommend = *n;
+    }
     if (const QString fault = birthOptionsFault(*options); !fault.isEmpty()) return usage(io, synopsis, fault);
 
     PoemNamingInput in;
@@ -136,6 +144,15 @@ int runPoemNames(const QStringList& arguments, CliStreams io)
         break;
     }
     const PoemNames& names = outcome.names;
+    if (recommend) {
+        NameCandidates candidates;
+        candidates.count = names.size();
+        candidates.given = [&](int i) { return names.givenName(i); };
+        candidates.score = [&](int i) { return names.score(i); };
+        candidates.line = [&](int i) { return names.line(i); };
+        return printRecommended(io, in.surnameBox.trimmed(), b.sex == QStringLiteral("男") ? ChildSex::Boy : ChildSex::Girl,
+                                QString(), candidates, *recommend);
+    }
     for (int i = 0; i < names.size(); ++i) {
         io.out << names.line(i);
         if (withSource) io.out << '\t' << PoemNameSource(in.text, names.givenName(i));

@@ -5,6 +5,7 @@
 #include "cli/cmd_dbinfo.h"
 #include "cli/cmd_dictionary.h"
 #include "cli/cmd_naming.h"
+#include "cli/cmd_quality.h"
 #include "cli/cmd_numerology.h"
 #include "cli/cmd_places.h"
 #include "cli/cmd_tools.h"
@@ -53,7 +54,7 @@ const std::vector<Command>& commands()
         {"poem-list", "--author N [--search TEXT]", "an author's poems in the list's order: d_num, title", runPoemList},
         {"poem", "--id N", "the text of a poem", runPoem},
         {"poem-names", "--surname S --sex 男|女 [--length 双字名|单字名] (--text TEXT | --text-file F) [--bazi "
-                       "--calendar 公历|农历 --year Y --month M --day D --hour H --minute MI] [--source]",
+                       "--calendar 公历|农历 --year Y --month M --day D --hour H --minute MI] [--source | --recommend N]",
          "the names of the poem naming page, lowest score first", runPoemNames},
         {"article", "CID", "the title and text of a knowledge article (a1, XM018 …); status 1 when there is none", runArticle},
         {"omen", "PAGE", "the omen table of page 0 … 6 (sneezing, hot face, startled heart, barking dog, "
@@ -65,12 +66,14 @@ const std::vector<Command>& commands()
         {"plans", "--surname S [--length 双字名|单字名] [--fixed C] [--position 第二字|第三字] [--min N | --no-min]",
          "the stroke plans of the naming page, \"电脑全自动\" first", runPlans},
         {"names", "--surname S --sex 男|女 [options of plans] [--plan ITEM] [--pick N | --no-pick] "
-                  "[--elements 木水] [--picked]",
+                  "[--elements 木水] [--picked | --recommend N]",
          "the classic search: every name line in the order produced", runNames},
         {"list-names", "--surname S --sex 男|女 [--mode list|idiom] [--length 双字名|单字名] [--plan ITEM] [--fixed C] "
-                       "[--position 第二字|第三字] [--min N | --no-min] [--elements 木水] [--page K | --all]",
+                       "[--position 第二字|第三字] [--min N | --no-min] [--elements 木水] [--page K | --all | --recommend N]",
          "a page of the list or idiom mode's grid (or --all rows), nine tab-separated columns", runListNames},
         {"idioms", "", "the idiom list of the idiom mode, one idiom a line", runIdioms},
+        {"quality", "--surname S --given G [--sex 男|女]",
+         "the 音形义 judgement of a name: its score, each check and each character's reading and gloss", runQuality},
     };
     return all;
 }

@@ -8,6 +8,7 @@
 #include "numerology/five_grids.h"
 #include "numerology/luck_numbers.h"
 #include "numerology/name_score.h"
+#include "numerology/quality_section.h"
 #include "numerology/report_sections.h"
 
 #include <QList>
@@ -117,5 +118,6 @@ Report buildNamePageReport(const NamePageInput& in, const QDate& today)
         appendGridHints(lines, grids);
         lines << kNameSeparator << QString() << QStringLiteral("【系统综合评分】: ") + score + QStringLiteral("分") << QString()
               << QStringLiteral("<-----------------------以上分析内容只作参考--------------------------->");
+        lines << qualitySectionLines(surname, given, in.birth.sex);
     });
 }

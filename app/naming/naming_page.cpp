@@ -4,6 +4,7 @@
 #include "app/naming/name_list_model.h"
 #include "app/naming/element_source_box.h"
 #include "app/naming/name_list_pair.h"
+#include "app/naming/recommended_list.h"
 #include "app/naming/tmythread.h"
 #include "app/notice.h"
 #include "calendar/missing_elements.h"
@@ -237,6 +238,7 @@ void NamingPage::buildResults()
     RzBitBtn24 = RzPageControl2->addToChosenButton;
     RzBitBtn29 = RzPageControl2->copyChosenButton;
     RzBitBtn30 = RzPageControl2->clearChosenButton;
+    recommendedList = new RecommendedList(*RzPageControl2, QStringLiteral("ListBoxRecommended"));
 }
 
 void NamingPage::setUpResultGrid()
@@ -370,6 +372,8 @@ void NamingPage::startClassic(const ClassicSearchOptions& options)
     state_.searching = true;
     MemoSuccess->clear();
     RzPageControl2->results().clear();
+    recommendedList->clear();
+    runningOptions_ = options;
     takePartialRow(state_);
     listResult_.reset();
     classicActive_ = true;
@@ -417,6 +421,7 @@ void NamingPage::finishClassic()
 {
     if (const QString lastRow = takePartialRow(state_); !lastRow.isEmpty()) MemoSuccess->appendPlainText(lastRow);
     classicActive_ = false;
+    recommendedList->rankCollected(runningOptions_.surname, runningOptions_.sex, runningOptions_.fixedChar);
     emit searchEnded();
     if (pendingStart_) {
         const ClassicSearchOptions next = *pendingStart_;
@@ -441,6 +446,7 @@ void NamingPage::PlaceNameLines(const QStringList& lines)
     }
     RzPageControl2->results().append(picked);
     if (!rows.isEmpty()) MemoSuccess->appendPlainText(rows.join(u'\n'));
+    recommendedList->collect(lines);
 }
 
 void NamingPage::RzBitBtn2Click()

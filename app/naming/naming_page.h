@@ -17,6 +17,7 @@
 
 class ElementSourceBox;
 class NameListPair;
+class RecommendedList;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -60,6 +61,8 @@ public:
     NameListPair* RzPageControl2;
     QListView *ListBox1, *ListBox2;
     QPushButton *BtnFuzhi, *RzBitBtn24, *RzBitBtn29, *RzBitBtn30;
+    // The third tab, "推荐名字": the best names of the last search of any mode.
+    RecommendedList* recommendedList;
 
     // The running or last classic worker; none before the first start.
     TMythread* worker() const { return worker_.get(); }
@@ -107,6 +110,7 @@ private:
     NamingState& state_;
     std::unique_ptr<TMythread> worker_;
     std::optional<ClassicSearchOptions> pendingStart_;  // a start waiting for the running search to end
+    ClassicSearchOptions runningOptions_;               // the search whose lines the page is placing
     bool classicActive_ = false;  // from the start until the worker's last line is placed
     // Lines the worker has sent and the page has not placed yet. The page places them a slice at a
     // time, so that clicks and painting get their turn however fast the worker runs.

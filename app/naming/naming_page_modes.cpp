@@ -5,6 +5,7 @@
 
 #include "app/naming/name_list_model.h"
 #include "app/naming/name_list_pair.h"
+#include "app/naming/recommended_list.h"
 #include "app/notice.h"
 #include "calendar/missing_elements.h"
 #include "naming/element_source.h"
@@ -77,6 +78,7 @@ void NamingPage::runListSearch(ListMode mode)
     MemoSuccess->clear();
     takePartialRow(state_);
     RzPageControl2->results().clear();
+    recommendedList->clear();
     auto result = RunListSearch(o, state_.missingElements);
     if (!result) return;  // a failure ends the action silently; the grid keeps its rows
 
@@ -89,6 +91,13 @@ void NamingPage::runListSearch(ListMode mode)
         return;
     }
     showNextListPage();
+    const ListResult& rows = *listResult_;
+    NameCandidates candidates;
+    candidates.count = rows.rowCount();
+    candidates.given = [&](int i) { return rows.givenName(i + 1); };
+    candidates.score = [&](int i) { return rows.score(i + 1); };
+    candidates.line = [&](int i) { return pickLine(rows.row(i + 1)); };
+    recommendedList->rank(Xing->text().trimmed(), o.sex, o.fixedChar.trimmed(), candidates);
 }
 
 void NamingPage::showNextListPage()

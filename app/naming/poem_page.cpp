@@ -2,6 +2,7 @@
 
 #include "app/naming/name_list_model.h"
 #include "app/naming/name_list_pair.h"
+#include "app/naming/recommended_list.h"
 #include "app/naming/poem_icons.h"
 #include "app/notice.h"
 #include "data/db_error.h"
@@ -194,6 +195,7 @@ QWidget* PoemPage::buildLists()
                                        {QStringLiteral("RzBitBtn38"), QStringLiteral("清空已选")}},
                                       [this] { return NameAnalysisInputs{Xing5->text(), readBirthInfo(birthRow)}; },
                                       column);
+    recommendedList = new RecommendedList(*RzPageControl3, QStringLiteral("ListBoxRecommended5"));
     RzPageControl3->setFixedWidth(190);
     layout->addWidget(RzPageControl3, 1);
     LabelChuchu = new QLabel(column);
@@ -226,7 +228,10 @@ void PoemPage::RzBitBtn33Click()
     in.missingElements = state_.missingElements;
     in.elements = state_.elementChoice;
     // The list empties at every start that passes the two input checks, before the chart is read.
-    if (!in.surnameBox.trimmed().isEmpty() && !in.text.trimmed().isEmpty()) RzPageControl3->results().clear();
+    if (!in.surnameBox.trimmed().isEmpty() && !in.text.trimmed().isEmpty()) {
+        RzPageControl3->results().clear();
+        recommendedList->clear();
+    }
 
     const PoemNamingOutcome outcome = RunPoemNaming(in);
     state_.missingElements = outcome.missingElements;
@@ -247,7 +252,16 @@ void PoemPage::RzBitBtn33Click()
         break;
     }
     const QStringList lines = outcome.names.lines();
-    if (state_.searching) RzPageControl3->results().append(lines);
+    if (!state_.searching) return;
+    RzPageControl3->results().append(lines);
+    const PoemNames& names = outcome.names;
+    NameCandidates candidates;
+    candidates.count = names.size();
+    candidates.given = [&](int i) { return names.givenName(i); };
+    candidates.score = [&](int i) { return names.score(i); };
+    candidates.line = [&](int i) { return names.line(i); };
+    recommendedList->rank(in.surnameBox.trimmed(), in.birth.sex == QStringLiteral("女") ? ChildSex::Girl : ChildSex::Boy, QString(),
+                          candidates);
 }
 
 void PoemPage::RzBitBtn31Click()

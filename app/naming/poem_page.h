@@ -11,6 +11,7 @@
 #include <functional>
 
 class NameListPair;
+class RecommendedList;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -46,6 +47,8 @@ public:
     // The name lists: ListBox3 and ListBox4 with RzBitBtn35 … RzBitBtn38, and the source of the
     // selected name under them.
     NameListPair* RzPageControl3;
+    // "推荐名字": the names of the last search best first by their 音形义 judgement.
+    RecommendedList* recommendedList;
     QLabel* LabelChuchu;
 
 public slots:

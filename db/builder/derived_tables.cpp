@@ -2,6 +2,7 @@
 
 #include "almanac_table.h"
 #include "article_table.h"
+#include "quality_tables.h"
 
 #include "numerology/combination_table.h"
 
@@ -85,6 +86,7 @@ void addCombinationTable(BuildContext& context)
 void addDerivedTables(const std::string& file, BuildContext& context)
 {
     if (file == "Velmora") addCombinationTable(context);
+    if (file == "Velmora") addQualityTables(context);
     if (file == "KelBirth") context.current.insertRows("huangdao", almanacColumns(), almanacRows(context.dbDir / "almanac"));
     if (file == "KelBirth") addArticleTable(context);
 }

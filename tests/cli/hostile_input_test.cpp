@@ -133,6 +133,7 @@ TEST(HostileInput, DamagedKnowledgeFilesAreReadFailuresNeverCrashes)
         {{"idioms"}, false},
         {{"places", "wlmq"}, true},
         {{"strength", "--year", "1984"}, false},
+        {{"quality", "--surname", "王", "--given", "梓轩"}, true},
     };
     std::set<QString> covered;
     for (const Case& c : cases) covered.insert(c.args.front());

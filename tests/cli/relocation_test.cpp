@@ -54,7 +54,8 @@ TEST(Relocation, DbInfoListsEveryTableFromAMovedFolder)
         "dream.dll\tchenggu", "dream.dll\tshouji", "KelFile.dll\t81", "KelFile.dll\tsancai",
         "KelFile.dll\tsancai2009", "KelBirth.dll\tNoter", "KelBirth.dll\thuangdao", "KelBirth.dll\tsg",
         "Tgcode.dll\thzwh", "Tgcode.dll\tjiazi", "Tgcode.dll\tShishen", "Tgcode.dll\tJQ", "Tgcode.dll\tplaces", "Velmora.dll\tword",
-        "Velmora.dll\tzh"};
+        "Velmora.dll\tzh", "Velmora.dll\till_sound", "Velmora.dll\tchar_gloss", "Velmora.dll\tpopular_name",
+        "Velmora.dll\tchar_level"};
     QStringList listed;
     for (const QString& line : run.out.split('\n', Qt::SkipEmptyParts)) listed << line.section('\t', 0, 1);
     EXPECT_EQ(listed, tables);

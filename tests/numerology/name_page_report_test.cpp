@@ -1,4 +1,5 @@
 #include "numerology/name_page_report.h"
+#include "numerology/name_report.h"
 #include "numerology/luck_numbers.h"
 #include "numerology/name_score.h"
 #include "tests/support/fixture_db.h"
@@ -44,7 +45,10 @@ TEST(NamePageReport, SampleBirthAgainstTheBuiltTables)
     const QStringList tail = {"<-----------------------名字分析内容分隔线----------------------------->", "",
                               "【系统综合评分】: " + score + "分", "",
                               "<-----------------------以上分析内容只作参考--------------------------->"};
-    EXPECT_EQ(r.lines.mid(r.lines.size() - tail.size()), tail);
+    // The 音形义 section follows the lines above.
+    const qsizetype section = r.lines.indexOf("【音形义分析】");
+    ASSERT_GT(section, tail.size());
+    EXPECT_EQ(r.lines.mid(section - tail.size(), tail.size()), tail);
     EXPECT_TRUE(r.lines.contains("【三才数理分析】：您的姓名三才配置为：金水木。它具有如下数理诱导力，据此会对人生产生一定的影响。"));
 }
 
@@ -101,4 +105,32 @@ TEST(NamePageReport, InputsAndUnreadableFiles)
     EXPECT_EQ(r.end, ReportEnd::Abandoned);
     EXPECT_EQ(r.lines.size(), 15);
     EXPECT_EQ(r.lines[10], "十神：      日元   ") << "empty tables leave only the labels";
+}
+
+TEST(QualitySection, BothReportsEndWithTheJudgementOfTheName)
+{
+    BuiltDbs dbs;
+    NameReportInput window{"李", "雅亮", {}};
+    window.birth.sex = "女";
+    const Report a = buildNameReport(window, kToday);
+    NamePageInput page = pageInput("李", "雅亮", "1990", "6", "15", "辰 8");
+    page.birth.sex = "女";
+    const Report b = buildNamePageReport(page, kToday);
+    for (const Report* r : {&a, &b}) {
+        ASSERT_TRUE(r->complete()) << r->message.toStdString();
+        const qsizetype at = r->lines.indexOf("【音形义分析】");
+        ASSERT_GE(at, 0);
+        const QStringList section = r->lines.mid(at);
+        ASSERT_EQ(section.size(), 3 + 2 + 6) << "heading, pinyin, score, two glosses, six checks";
+        EXPECT_EQ(section[1], "拼音：lǐ yǎ liàng");
+        EXPECT_TRUE(section[2].startsWith("音形义评分：") && section[2].endsWith("分"));
+        EXPECT_TRUE(section[3].startsWith("雅：") && section[3].size() > 4) << section[3].toStdString();
+        EXPECT_TRUE(section[4].startsWith("亮：")) << section[4].toStdString();
+        const char* const checks[] = {"谐音", "声调", "字形", "字义", "重名", "性别"};
+        for (int i = 0; i < 6; ++i)
+            EXPECT_TRUE(section[5 + i].startsWith(QString(checks[i]) + "（通过）：") ||
+                        section[5 + i].startsWith(QString(checks[i]) + "（注意）："))
+                << section[5 + i].toStdString();
+    }
+    EXPECT_EQ(a.lines.mid(a.lines.indexOf("【音形义分析】")), b.lines.mid(b.lines.indexOf("【音形义分析】")));
 }

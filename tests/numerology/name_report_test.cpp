@@ -61,7 +61,9 @@ TEST(NameReport, LinesOfASampleNameInOrder)
         "【天格8数理暗示】：", "示8", "【人格19数理暗示】：", "示19", "【地格21数理暗示】：", "示21",
         "【总格28数理暗示】：", "示28", "【外格10数理暗示】：", "示10",
         kSeparator, "【系统综合评分】: 80分", "", "<-----------------------以上分析内容只作参考----------------------------->"};
-    EXPECT_EQ(r.lines, want);
+    // The 音形义 section follows the lines above.
+    EXPECT_EQ(r.lines.mid(0, want.size()), want);
+    EXPECT_EQ(r.lines.value(want.size()), "【音形义分析】");
 }
 
 TEST(NameReport, WithoutATalentReadingTheHintsFollowTheOuterGrid)
@@ -148,4 +150,15 @@ TEST(NameReport, ProposedFileNames)
 {
     EXPECT_EQ(proposedReportFileName("张三"), "张三");
     for (const char* bad : {"张*", "a/b", "<x>", "问?", "c\\d", "e|f"}) EXPECT_EQ(proposedReportFileName(bad), "*.txt") << bad;
+}
+
+TEST(NameReport, AnUnreadableDictionaryLeavesOutOnlyTheQualitySection)
+{
+    FixtureDbs dbs;
+    fillKnowledge(dbs);
+    dbs.remove(Db::Velmora);
+    const Report r = buildNameReport(input("李", "雅亮"), kToday);
+    EXPECT_TRUE(r.complete()) << r.message.toStdString();
+    EXPECT_FALSE(r.lines.contains("【音形义分析】"));
+    EXPECT_EQ(r.lines.value(r.lines.size() - 1), "<-----------------------以上分析内容只作参考----------------------------->");
 }
