@@ -14,6 +14,7 @@ PACKAGES=(
   libgtest-dev libbenchmark-dev
   fonts-wqy-microhei fonts-arphic-uming
   poppler-utils
+  tzdata
 )
 
 install_missing() {

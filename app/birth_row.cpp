@@ -1,6 +1,7 @@
 #include "birth_row.h"
 
 #include "app/birth_details.h"
+#include "app/birth_place_box.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -101,6 +102,8 @@ BirthRow addBirthRow(QWidget* parent, QBoxLayout* layout, const BirthRowNames& n
     layout->addWidget(new QLabel(QStringLiteral("时"), parent));
     row.minute = addCombo(parent, layout, names.minute, QString(), numberItems(0, 59), QStringLiteral("0"), true);
     layout->addWidget(new QLabel(QStringLiteral("分"), parent));
+    row.place = new BirthPlaceBox(QStringLiteral("Birth") + QString(names.year).remove(QStringLiteral("SYear")), parent);
+    layout->addWidget(row.place);
     shareBirthDetails(row);
     return row;
 }
@@ -115,5 +118,10 @@ BirthInfo readBirthInfo(const BirthRow& row)
     info.day = row.day->currentText();
     info.hour = row.hour->currentText();
     info.minute = row.minute->currentText();
+    if (row.place) {
+        info.place = row.place->placeText();
+        info.longitude = row.place->longitudeText();
+        info.ziHour = row.place->ziText();
+    }
     return info;
 }

@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QString>
 
+class BirthPlaceBox;
 class QBoxLayout;
 class QComboBox;
 class QLineEdit;
@@ -23,6 +24,7 @@ struct BirthRow {
     QLineEdit* givenName = nullptr;
     QComboBox *sex = nullptr, *calendarKind = nullptr, *year = nullptr, *month = nullptr, *day = nullptr,
               *hour = nullptr, *minute = nullptr;
+    BirthPlaceBox* place = nullptr;  // birthplace, longitude and 子 hour, named Birth<n>Place … after the year box
 };
 
 // Adds the labelled controls to layout, children of parent, and shares the row's details. The row

@@ -44,31 +44,44 @@ Expected<BaziChart, QString> CastBaziChart(int year, int month, int day, int hou
     if (IsImpossibleBirthDay(month, day)) return unexpected(BaziInputMessage());
     const QDate birthDate(year, month, day);
     if (!birthDate.isValid()) return unexpected(BaziInputMessage());
-    const QDateTime moment = BeijingMoment(birthDate, QTime(hour, minute));
+    return CastBaziChart(ClockChartMoment(birthDate, QTime(hour, minute)), sex);
+}
+
+BaziChart CastBaziChart(const ChartMoment& m, Sex sex)
+{
+    // Terms are written in Beijing time, so the month and year compare the Beijing instant.
+    const QDateTime moment = m.beijing.toTimeZone(BeijingTimeZone());
+    const QDate termDate = moment.date();
 
     BaziChart c;
-    c.year = year;
-    c.month = month;
-    c.day = day;
-    c.hour = hour;
-    c.minute = minute;
+    c.year = termDate.year();
+    c.month = termDate.month();
+    c.day = termDate.day();
+    c.hour = moment.time().hour();
+    c.minute = moment.time().minute();
     c.sex = sex;
-    c.BornBeforeJie = BornBeforeJieMoment(year, moment);
+    c.moment = m;
+    c.BornBeforeJie = BornBeforeJieMoment(termDate.year(), moment);
 
-    const MonthAndYear my = fromTermTable(moment).value_or(fromFixedDates(year, month, day, c.BornBeforeJie));
+    const MonthAndYear my = fromTermTable(moment).value_or(
+        fromFixedDates(termDate.year(), termDate.month(), termDate.day(), c.BornBeforeJie));
     c.yearPillar = Pillar::ofNumber(YearSexagenary(my.pillarYear));
     c.monthPillar = Pillar::of(MonthStemFor(c.yearPillar.stem(), my.monthBranch), my.monthBranch);
-    c.dayPillar = Pillar::ofNumber(DaySexagenary(birthDate));
-    const int hourBranch = HourBranchOf(hour);
-    c.hourPillar = Pillar::of(HourStemFor(c.dayPillar.stem(), hourBranch), hourBranch);
+
+    // From 23:00 the 子 hour of the next day has begun.
+    const bool nextDaysZi = m.time.hour() == 23;
+    const Pillar nextDay = Pillar::ofNumber(DaySexagenary(m.date.addDays(1)));
+    c.dayPillar = nextDaysZi && m.earlyZi ? nextDay : Pillar::ofNumber(DaySexagenary(m.date));
+    const int hourBranch = HourBranchOf(m.time.hour());
+    c.hourPillar = Pillar::of(HourStemFor((nextDaysZi ? nextDay : c.dayPillar).stem(), hourBranch), hourBranch);
 
     c.Conception = ConceptionOf(c.monthPillar);
     c.Backward = LuckRunsBackward(sex, c.yearPillar.stem());
-    c.StartAge = StartAgeFor(DaysToJie(birthDate, c.Backward));
+    c.StartAge = StartAgeFor(DaysToJie(termDate, c.Backward));
     c.LuckPillars = LuckPillarsFor(c.monthPillar, c.Backward);
 
-    c.HiddenYear = HiddenStems::of(HiddenYearBranch(birthDate));
-    c.HiddenMonth = HiddenStems::of(month);  // by the solar month: January 丑, … December 子
+    c.HiddenYear = HiddenStems::of(HiddenYearBranch(termDate));
+    c.HiddenMonth = HiddenStems::of(termDate.month());  // by the solar month: January 丑, … December 子
     c.HiddenDay = HiddenStems::of(c.dayPillar.branch());
     c.HiddenHour = HiddenStems::of(c.hourPillar.branch());
     return c;

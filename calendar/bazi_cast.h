@@ -19,3 +19,11 @@ QString BaziInputMessage();  // "请检查输入数据是否出错！"
 // year, month, day: the solar birth date; hour 0 … 23, minute 0 … 59 (Beijing time). Gives the
 // chart, or BaziInputMessage() for an impossible day.
 Expected<BaziChart, QString> CastBaziChart(int year, int month, int day, int hour, int minute, Sex sex);
+
+// The same on a chart moment (chart_moment.h): the day and hour pillars from its date and time of
+// day, the month, the year, the start age and the hidden stems of year and month from its Beijing
+// instant, which is what the solar terms are compared with.
+//
+// The 子 hour (23:00 … 0:59) belongs to the day that begins in it: from 23:00 the hour takes the
+// 子-hour stem of the next day, and with earlyZi (早子时) the day pillar is the next day's too.
+BaziChart CastBaziChart(const ChartMoment& moment, Sex sex);

@@ -2,6 +2,7 @@
 // The chart holds values only; each report prints them in its own lines.
 #pragma once
 
+#include "chart_moment.h"
 #include "hidden_stems.h"
 #include "pillar.h"
 
@@ -10,9 +11,11 @@
 #include <array>
 
 struct BaziChart {
-    // The solar birth moment that was cast, and the sex.
+    // The solar birth moment that was cast, in Beijing standard time, and the sex.
     int year = 0, month = 0, day = 0, hour = 0, minute = 0;
     Sex sex = Sex::Male;
+    // What the pillars were cast on: the true solar time at the birthplace when one was given.
+    ChartMoment moment;
 
     Pillar yearPillar, monthPillar, dayPillar, hourPillar;
 

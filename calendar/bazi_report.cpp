@@ -5,9 +5,11 @@
 #include "bazi_reading.h"
 #include "birth_dates.h"
 #include "bone_weight.h"
+#include "element_strength.h"
 #include "ganzhi.h"
 #include "luck_cycle.h"
 #include "lunar_text.h"
+#include "pillar_rules.h"
 
 #include <QStringList>
 
@@ -171,9 +173,11 @@ Report buildBaziReport(const BaziReportInput& in, const QDate& today)
     if (hour < 0 || hour > 23 || minute < 0 || minute > 59) return refusedReport(ReportEnd::DateError, BaziInputMessage());
 
     const QDate& solar = dates->solar;
-    const auto cast = CastBaziChart(solar.year(), solar.month(), solar.day(), hour, minute, SexOfText(birth.sex.trimmed()));
-    if (!cast) return refusedReport(ReportEnd::DateError, cast.error());
-    const BaziChart& c = *cast;
+    if (IsImpossibleBirthDay(solar.month(), solar.day())) return refusedReport(ReportEnd::DateError, BaziInputMessage());
+    const auto place = BirthLongitudeOf(birth.place, birth.longitude);
+    if (!place) return refusedReport(ReportEnd::Refused, place.error());
+    const BaziChart c = CastBaziChart(ChartMomentAt(solar, QTime(hour, minute), *place, birth.earlyZi()),
+                                      SexOfText(birth.sex.trimmed()));
     const int a = c.StartAge;
 
     Report report = collectReport([&](QStringList& lines) {
@@ -183,7 +187,9 @@ Report buildBaziReport(const BaziReportInput& in, const QDate& today)
               << QStringLiteral("年龄：%1岁").arg(today.year() - solar.year())
               << QStringLiteral("您出生公历：") + dates->year + u'年' + dates->month + u'月' + dates->day + u'日' + hourText +
                      u'点' + birth.minute + u'分'
-              << QStringLiteral("农历：") + dates->lunarText << QStringLiteral("属相：") + dates->zodiac
+              ;
+        if (const QString solarTime = TrueSolarTimeLine(c.moment); !solarTime.isEmpty()) lines << solarTime;
+        lines << QStringLiteral("农历：") + dates->lunarText << QStringLiteral("属相：") + dates->zodiac
               << QStringLiteral("星座：") + dates->constellation << kChartSeparator;
 
         const QString conception = c.Conception.text();
@@ -195,7 +201,8 @@ Report buildBaziReport(const BaziReportInput& in, const QDate& today)
         appendYearlyGrid(lines, gridStartYear(*dates, c), a);
         lines << QString();
         appendMinorLuckGrid(lines, c, a);
-        lines << ElementCountLine(c) << kChartSeparator << QStringLiteral("古法称骨算命：");
+        lines << ElementCountLine(c) << ElementStrengthLines(ElementStrengthOf(c), c.dayPillar.stem())
+              << kChartSeparator << QStringLiteral("古法称骨算命：");
         appendBoneWeight(lines, *dates, c, hourText);
         lines << kChartSeparator << QString()
               << QStringLiteral("<-----------------------以上内容只作参考----------------------------->");

@@ -2,6 +2,7 @@
 
 #include "calendar/bazi_cast.h"
 #include "calendar/birth_dates.h"
+#include "calendar/pillar_rules.h"
 #include "data/char_dictionary.h"
 
 namespace {
@@ -34,7 +35,7 @@ QString MissingElementsOf(const BaziChart& chart)
     return ElementsNotIn(elements);
 }
 
-Expected<QString, QString> ComputeMissingElements(const BirthInfo& birth)
+Expected<BaziChart, QString> CastBirthChart(const BirthInfo& birth)
 {
     if (const QString message = emptyBoxMessage(birth); !message.isEmpty()) return unexpected(message);
     const auto dates = readBirthDates(birth);
@@ -47,8 +48,15 @@ Expected<QString, QString> ComputeMissingElements(const BirthInfo& birth)
     if (!birth.minute.trimmed().isEmpty() && (!minuteOk || minute < 0 || minute > 59))
         return unexpected(BaziInputMessage());
 
-    const QDate solar = dates->solar;
-    const auto chart = CastBaziChart(solar.year(), solar.month(), solar.day(), hour, minute, SexOfText(birth.sex));
+    const auto place = BirthLongitudeOf(birth.place, birth.longitude);
+    if (!place) return unexpected(place.error());
+    if (IsImpossibleBirthDay(dates->solar.month(), dates->solar.day())) return unexpected(BaziInputMessage());
+    return CastBaziChart(ChartMomentAt(dates->solar, QTime(hour, minute), *place, birth.earlyZi()), SexOfText(birth.sex));
+}
+
+Expected<QString, QString> ComputeMissingElements(const BirthInfo& birth)
+{
+    const auto chart = CastBirthChart(birth);
     if (!chart) return unexpected(chart.error());
     return MissingElementsOf(*chart);
 }

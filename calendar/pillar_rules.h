@@ -28,6 +28,7 @@ int MonthStemFor(int yearStem, int monthBranch);
 // never changes it.
 int DaySexagenary(const QDate& date);
 
-// 23 and 0 are 子, 1 … 2 丑, … 21 … 22 亥. An hour of 23 stays on its calendar day.
+// 23 and 0 are 子, 1 … 2 丑, … 21 … 22 亥. HourStemFor takes the day whose 子 hour it is: for
+// 23:00 … 23:59 that is the next day (CastBaziChart).
 int HourBranchOf(int hour);
 int HourStemFor(int dayStem, int hourBranch);

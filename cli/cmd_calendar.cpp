@@ -3,6 +3,7 @@
 
 #include "calendar/bazi_cast.h"
 #include "calendar/bazi_report.h"
+#include "calendar/missing_elements.h"
 #include "calendar/bone_weight.h"
 #include "calendar/constellation.h"
 #include "calendar/luck_cycle.h"
@@ -20,6 +21,14 @@
 #include <optional>
 
 namespace {
+
+// The true solar time a birth is cast on, "HH:mm"; empty without a place.
+QString TrueSolarTimeOf(const BirthInfo& birth)
+{
+    const auto chart = CastBirthChart(birth);
+    if (!chart || !chart->moment.place) return {};
+    return chart->moment.time.toString(QStringLiteral("HH:mm"));
+}
 
 // The one date argument of lunar and sign.
 std::optional<QDate> dateArgument(const QStringList& args, CliStreams io, const char* synopsis)
@@ -128,8 +137,9 @@ int runTerms(const QStringList& args, CliStreams io)
 
 int runPillars(const QStringList& args, CliStreams io)
 {
-    const char* synopsis = "pillars --date YYYY-MM-DD [--hour H] [--minute M] [--sex 男|女]";
-    const auto options = parseOptions(args, {"date", "hour", "minute", "sex"});
+    const char* synopsis = "pillars --date YYYY-MM-DD [--hour H] [--minute M] [--sex 男|女] [--place P] [--longitude DEG] "
+                           "[--zi late|early]";
+    const auto options = parseOptions(args, {"date", "hour", "minute", "sex", "place", "longitude", "zi"});
     if (!options) return usage(io, synopsis, options.error());
     if (!options->contains("date")) return usage(io, synopsis, QStringLiteral("--date is required"));
     const auto date = parseDateText(options->value("date"));
@@ -143,27 +153,32 @@ int runPillars(const QStringList& args, CliStreams io)
         return usage(io, synopsis, QStringLiteral("--hour must be 0 … 23 and --minute 0 … 59"));
     const QString sex = options->value("sex", QStringLiteral("男")).trimmed();
     if (sex != QStringLiteral("男") && sex != QStringLiteral("女")) return usage(io, synopsis, QStringLiteral("--sex must be 男 or 女"));
-
-    const auto chart = CastBaziChart(date->year(), date->month(), date->day(), *hour, *minute, SexOfText(sex));
-    if (!chart) {
-        io.err << chart.error() << '\n';
+    const QString zi = options->value("zi", QStringLiteral("late")).trimmed();
+    if (zi != QStringLiteral("late") && zi != QStringLiteral("early")) return usage(io, synopsis, QStringLiteral("--zi must be late or early"));
+    const auto place = BirthLongitudeOf(options->value("place"), options->value("longitude"));
+    if (!place) {
+        io.err << place.error() << '\n';
         return kExitUsage;
     }
-    const BaziChart& c = *chart;
+
+    const BaziChart c = CastBaziChart(ChartMomentAt(*date, QTime(*hour, *minute), *place, zi == QStringLiteral("early")),
+                                      SexOfText(sex));
     io.out << c.yearPillar.text() << ' ' << c.monthPillar.text() << ' ' << c.dayPillar.text() << ' '
            << c.hourPillar.text() << '\n'
            << (c.Backward ? QStringLiteral("逆") : QStringLiteral("顺")) << '\n'
            << c.StartAge << '\n'
            << LuckPillarsTextOf(c.LuckPillars) << '\n'
            << c.Conception.text() << '\n';
+    if (c.moment.place) io.out << QStringLiteral("真太阳时\t") << c.moment.time.toString(QStringLiteral("HH:mm")) << '\n';
     return kExitOk;
 }
 
 int runBazi(const QStringList& args, CliStreams io)
 {
     const char* synopsis = "bazi --surname S --given G [--sex 男|女] [--calendar 公历|农历] [--year Y] [--month M] [--day D] "
-                           "[--hour \"午 12\"] [--minute 0]";
-    const auto options = parseOptions(args, {"surname", "given", "sex", "calendar", "year", "month", "day", "hour", "minute"});
+                           "[--hour \"午 12\"] [--minute 0] [--place P] [--longitude DEG] [--zi late|early]";
+    const auto options = parseOptions(
+        args, {"surname", "given", "sex", "calendar", "year", "month", "day", "hour", "minute", "place", "longitude", "zi"});
     if (!options) return usage(io, synopsis, options.error());
     if (const QString fault = birthOptionsFault(*options); !fault.isEmpty()) return usage(io, synopsis, fault);
     BaziReportInput in;
@@ -175,6 +190,7 @@ int runBazi(const QStringList& args, CliStreams io)
     switch (report.end) {
     case ReportEnd::Complete:
         for (const QString& line : report.lines) io.out << line << '\n';
+        if (const QString time = TrueSolarTimeOf(in.birth); !time.isEmpty()) io.out << QStringLiteral("真太阳时\t") << time << '\n';
         return kExitOk;
     case ReportEnd::Refused:
     case ReportEnd::DateError:

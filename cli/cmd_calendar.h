@@ -7,7 +7,7 @@
 //     {"sign", "YYYY-MM-DD", "the Western zodiac sign of a solar day", runSign},
 //     {"bone", "YEAR MONTH DAY HOUR", "the bone-weight lines of a lunar date and clock hour", runBone},
 //     {"terms", "YEAR", "the 24 solar terms of a year, 小寒 … 冬至, with their moments", runTerms},
-//     {"pillars", "--date YYYY-MM-DD [--hour H] [--minute M] [--sex 男|女]",
+//     {"pillars", "--date YYYY-MM-DD [--hour H] [--minute M] [--sex 男|女] [--place P] [--longitude DEG] [--zi late|early]",
 //      "four pillars, luck direction, start age, luck pillars, conception pillar", runPillars},
 //     {"bazi", "--surname S --given G [--sex 男|女] [--calendar 公历|农历] [--year Y] [--month M] [--day D] "
 //              "[--hour \"午 12\"] [--minute 0]",

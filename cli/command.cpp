@@ -8,6 +8,7 @@
 #include "cli/cmd_naming.h"
 #include "cli/cmd_quality.h"
 #include "cli/cmd_numerology.h"
+#include "cli/cmd_places.h"
 #include "cli/cmd_tools.h"
 #include "cli/cmd_poems.h"
 #include "cli/cmd_reference.h"
@@ -30,11 +31,15 @@ const std::vector<Command>& commands()
         {"sign", "YYYY-MM-DD", "the Western zodiac sign of a solar day", runSign},
         {"bone", "YEAR MONTH DAY HOUR", "the bone-weight lines of a lunar date and clock hour", runBone},
         {"terms", "YEAR", "the 24 solar terms of a year, 小寒 … 冬至, with their moments", runTerms},
-        {"pillars", "--date YYYY-MM-DD [--hour H] [--minute M] [--sex 男|女]",
-         "four pillars, luck direction, start age, luck pillars, conception pillar", runPillars},
+        {"pillars", "--date YYYY-MM-DD [--hour H] [--minute M] [--sex 男|女] [--place P] [--longitude DEG] [--zi late|early]",
+         "four pillars, luck direction, start age, luck pillars, conception pillar (and 真太阳时 with a place)", runPillars},
         {"bazi", "--surname S --given G [--sex 男|女] [--calendar 公历|农历] [--year Y] [--month M] [--day D] "
-                 "[--hour \"午 12\"] [--minute 0]",
-         "the report of the bazi page, line by line", runBazi},
+                 "[--hour \"午 12\"] [--minute 0] [--place P] [--longitude DEG] [--zi late|early]",
+         "the report of the bazi page, line by line (and 真太阳时 with a place)", runBazi},
+        {"places", "TEXT", "birthplaces whose name or pinyin begins with TEXT: name, where, longitude, latitude", runPlaces},
+        {"strength", "[--sex 男|女] [--calendar 公历|农历] [--year Y] [--month M] [--day D] [--hour \"午 12\"] "
+                     "[--minute 0] [--place P] [--longitude DEG] [--zi late|early]",
+         "shares of 木 火 土 金 水 in percent, the day master 强|弱 and the favourable elements (喜用)", runStrength},
         {"number", "N", "fortune of any number: 状态, 吉凶, 具体表现, one per line", runNumber},
         {"qq", "N", "fortune of a QQ number: 状态, 吉凶, 具体表现, one per line", runQq},
         {"mobile", "N", "fortune of a mobile number: 状态, 吉凶, 具体表现, one per line", runMobile},

@@ -50,6 +50,9 @@ BirthInfo birthFromOptions(const QMap<QString, QString>& o)
     b.day = o.value("day", b.day);
     b.hour = o.value("hour", b.hour);
     b.minute = o.value("minute", b.minute);
+    b.place = o.value("place");
+    b.longitude = o.value("longitude");
+    if (o.value("zi").trimmed() == QStringLiteral("early")) b.ziHour = ZiHourItems().at(1);
     return b;
 }
 
@@ -66,6 +69,8 @@ QString birthOptionsFault(const QMap<QString, QString>& o)
         return QStringLiteral("--sex must be 男 or 女");
     if (o.contains("calendar") && o.value("calendar") != QStringLiteral("公历") && o.value("calendar") != QStringLiteral("农历"))
         return QStringLiteral("--calendar must be 公历 or 农历");
+    if (o.contains("zi") && o.value("zi").trimmed() != QStringLiteral("late") && o.value("zi").trimmed() != QStringLiteral("early"))
+        return QStringLiteral("--zi must be late or early");
     struct Box {
         const char* name;
         int first, last;

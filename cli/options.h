@@ -22,8 +22,9 @@ int usage(CliStreams io, const char* synopsis, const QString& fault = QString())
 // The integer of an argument, blanks around it allowed; none when it is no integer.
 std::optional<int> integer(const QString& text);
 
-// The birth inputs among the options ("sex", "calendar", "year", "month", "day", "hour", "minute"),
-// with the defaults of a birth row for what is left out; the values are taken as given.
+// The birth inputs among the options ("sex", "calendar", "year", "month", "day", "hour", "minute",
+// "place", "longitude", "zi" late|early), with the defaults of a birth row for what is left out; the
+// values are taken as given.
 BirthInfo birthFromOptions(const QMap<QString, QString>& options);
 
 // The years the calendar tables of the birth forms cover, as their year boxes offer them.
@@ -34,8 +35,8 @@ inline constexpr int kLastTableYear = 2100;
 // when text is an integer within the range.
 QString rangeFault(const QString& name, const QString& text, int first, int last);
 
-// What is wrong with the birth options given (sex, calendar, year, month, day, hour, minute) that
-// no birth row can hold: an unknown sex or calendar, a year outside the tables, a month, day, hour
+// What is wrong with the birth options given (sex, calendar, year, month, day, hour, minute, zi)
+// that no birth row can hold: an unknown sex, calendar or 子-hour school, a year outside the tables, a month, day, hour
 // or minute out of range. Empty when nothing is; a box that is no number at all is left to the
 // report, which names it in its own words.
 QString birthOptionsFault(const QMap<QString, QString>& options);

@@ -28,3 +28,5 @@ QStringList numberItems(int first, int last, bool twoDigits)
     for (int n = first; n <= last; ++n) items << (twoDigits ? QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')) : QString::number(n));
     return items;
 }
+
+QStringList ZiHourItems() { return {QStringLiteral("晚子时（日柱不换）"), QStringLiteral("早子时（23点换日）")}; }

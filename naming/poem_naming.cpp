@@ -1,6 +1,5 @@
 #include "poem_naming.h"
 
-#include "calendar/missing_elements.h"
 #include "data/char_dictionary.h"
 #include "data/db_error.h"
 
@@ -22,7 +21,7 @@ PoemNamingOutcome RunPoemNaming(const PoemNamingInput& in)
     if (in.matchChart) {
         // A box left empty, a box that is no number or a day that does not exist stops the start
         // with its message; no search runs on an old or half-made preference.
-        const auto missing = ComputeMissingElements(in.birth);
+        const auto missing = ChartElementsFor(in.birth, in.elements);
         if (!missing) return refuse(missing.error());
         const QStringList chars = textCharacters(surname);
         const ElementPreference preference =

@@ -6,6 +6,7 @@
 #include "poem_names.h"
 
 #include "data/birth_info.h"
+#include "naming/element_source.h"
 
 #include <QString>
 
@@ -16,6 +17,7 @@ struct PoemNamingInput {
     bool matchChart = false;     // "根据八字五行匹配取名"
     BirthInfo birth;             // sex always; the date only with matchChart
     QString missingElements;     // the shared value as it stands before this start
+    ElementChoice elements;      // which elements matchChart looks for, as the naming page chose
 };
 
 enum class PoemNamingEnd {

@@ -3,6 +3,7 @@
 #include "calendar/bazi_cast.h"
 #include "calendar/bazi_reading.h"
 #include "calendar/birth_dates.h"
+#include "calendar/pillar_rules.h"
 #include "data/char_dictionary.h"
 #include "numerology/five_grids.h"
 #include "numerology/luck_numbers.h"
@@ -11,6 +12,7 @@
 #include "numerology/report_sections.h"
 
 #include <QList>
+#include <optional>
 
 namespace {
 
@@ -91,11 +93,17 @@ Report buildNamePageReport(const NamePageInput& in, const QDate& today)
                          dates->day + QStringLiteral("日") + birthTime
                   << QStringLiteral("农历：") + dates->lunarText;
         }
+        // With a birthplace the pillars are those of the true solar time there; a place that cannot
+        // be used is said in the line of the place, and the reading lines stay empty.
+        const auto place = BirthLongitudeOf(in.birth.place, in.birth.longitude);
+        std::optional<BaziChart> chart;
+        if (!place) lines << place.error();
+        else if (!dates->lunarMissing && !IsImpossibleBirthDay(dates->solar.month(), dates->solar.day()))
+            chart = CastBaziChart(ChartMomentAt(dates->solar, QTime(hour, minute), *place, in.birth.earlyZi()),
+                                  SexOfText(in.birth.sex.trimmed()));
+        if (chart && !TrueSolarTimeLine(chart->moment).isEmpty()) lines << TrueSolarTimeLine(chart->moment);
         lines << QStringLiteral("属相：") + dates->zodiac << QStringLiteral("星座：") + dates->constellation;
 
-        const auto chart = dates->lunarMissing ? Expected<BaziChart, QString>(unexpected(QString()))
-                                               : CastBaziChart(dates->solar.year(), dates->solar.month(),
-                                                               dates->solar.day(), hour, minute, SexOfText(in.birth.sex.trimmed()));
         if (chart) lines << BaziReadingLines(*chart);
         else lines << QStringLiteral("十神：") << QStringLiteral("八字：") << QStringLiteral("五行：") << QStringLiteral("纳音：")
                    << QStringLiteral("八字五行个数：");

@@ -1,7 +1,10 @@
 #include "bazi_page.h"
 
+#include "app/calendar/element_bar_chart.h"
 #include "app/report_pane.h"
 #include "calendar/bazi_report.h"
+#include "calendar/element_strength.h"
+#include "calendar/missing_elements.h"
 
 #include <QBoxLayout>
 #include <QDate>
@@ -29,7 +32,12 @@ BaziPage::BaziPage(QWidget* parent) : QWidget(parent)
     RzButton2 = addButton("RzButton2", QStringLiteral("分析"), &BaziPage::RzButton2Click);
     RzBitBtn8 = addButton("RzBitBtn8", QStringLiteral("保存"), &BaziPage::RzBitBtn8Click);
     bar->addStretch();
-    Memo1 = addReportPane(this, page, "Memo1");
+    auto* body = new QHBoxLayout;
+    page->addLayout(body, 1);
+    Memo1 = addReportPane(this, body, "Memo1");
+    ElementBars = new ElementBarChart(this);
+    ElementBars->setFixedWidth(260);
+    body->addWidget(ElementBars, 0, Qt::AlignTop);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     REbazi = new QPlainTextEdit(this);
     REbazi->setObjectName(QStringLiteral("REbazi"));
@@ -42,6 +50,8 @@ void BaziPage::RzButton2Click()
     if (showReport(window(), REbazi, buildBaziReport(in, QDate::currentDate()), PaneUpdate::WholeOnly)) {
         Memo1->setPlainText(REbazi->toPlainText());
         Memo1->moveCursor(QTextCursor::Start);
+        // The same cast as the report's, so the bars show the shares its lines print.
+        if (const auto chart = CastBirthChart(in.birth)) ElementBars->setShares(ElementStrengthOf(*chart).shares);
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+class ElementBarChart;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -19,6 +20,7 @@ public:
     BirthRow birthRow2;  // Xing2, NameB2, CBsex2, ComDate2, SYear2, SMonth2, Sday2, Shour2, CBFen2
     QPushButton *RzButton2, *RzBitBtn8;  // "分析", "保存"
     QPlainTextEdit *Memo1, *REbazi;
+    ElementBarChart* ElementBars;  // the shares of the five elements of the last report
     SavePathAsker askSavePath = defaultSavePathAsker();
 
 public slots:

@@ -2,6 +2,7 @@
 
 #include "app/app_font.h"
 #include "app/naming/name_list_model.h"
+#include "app/naming/element_source_box.h"
 #include "app/naming/name_list_pair.h"
 #include "app/naming/recommended_list.h"
 #include "app/naming/tmythread.h"
@@ -154,6 +155,8 @@ void NamingPage::buildOptions()
     plans->addWidget(CBdijizi);
     CBwuxing = checkBox(this, "CBwuxing", QStringLiteral("自动根据八字五行匹配取名"), false);
     plans->addWidget(CBwuxing);
+    elementSource = new ElementSourceBox(state_.elementChoice, this);
+    plans->addWidget(elementSource);
     plans->addStretch();
 
     auto* scores = optionRow(this, page, QStringLiteral("设定分数"));
@@ -340,7 +343,7 @@ std::optional<ClassicSearchOptions> NamingPage::classicOptions()
 
     if (CBwuxing->isChecked()) {
         // The child's own chart decides, from this page's birth row.
-        const auto missing = ComputeMissingElements(readBirthInfo(birthRow));
+        const auto missing = ChartElementsFor(readBirthInfo(birthRow), state_.elementChoice);
         if (!missing) {
             showNotice(this, missing.error());
             return std::nullopt;

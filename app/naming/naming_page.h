@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 
+class ElementSourceBox;
 class NameListPair;
 class RecommendedList;
 class QCheckBox;
@@ -46,6 +47,7 @@ public:
     QComboBox *CBXingshi, *CBCode, *CBdijizi;
     QLineEdit* Gudingzi;
     QCheckBox* CBwuxing;
+    ElementSourceBox* elementSource;  // which elements CBwuxing matches, for every naming mode
     // "设定分数"
     QCheckBox* CBFeeXX;
     QLineEdit* ZuidiFee;

@@ -8,6 +8,7 @@
 #include "app/naming/recommended_list.h"
 #include "app/notice.h"
 #include "calendar/missing_elements.h"
+#include "naming/element_source.h"
 #include "naming/idiom_list.h"
 #include "naming/list_search.h"
 #include "naming/name_placement.h"
@@ -64,7 +65,7 @@ void NamingPage::runListSearch(ListMode mode)
     o.mode = mode;
     if (o.matchElements) {
         // As in the classic mode, the child's own chart decides.
-        const auto missing = ComputeMissingElements(readBirthInfo(birthRow));
+        const auto missing = ChartElementsFor(readBirthInfo(birthRow), state_.elementChoice);
         if (!missing) {
             showNotice(this, missing.error());
             return;

@@ -238,6 +238,7 @@ void PoemPage::RzBitBtn33Click()
     in.matchChart = CBSGBZ->isChecked();
     in.birth = readBirthInfo(birthRow);
     in.missingElements = state_.missingElements;
+    in.elements = state_.elementChoice;
     // The list empties at every start that passes the two input checks, before the chart is read.
     if (!in.surnameBox.trimmed().isEmpty() && !in.text.trimmed().isEmpty()) {
         RzPageControl3->results().clear();

@@ -1,4 +1,5 @@
 #include "app/frm_index.h"
+#include "app/naming/element_source_box.h"
 #include "app/naming/name_list_model.h"
 #include "app/naming/name_list_pair.h"
 #include "app/naming/naming_page.h"
@@ -211,6 +212,26 @@ TEST_F(NamingPageFixture, TheChartOfThePageDecidesThePreferredElements)
             EXPECT_TRUE(carried) << line.toStdString() << " lacks " << QString(element).toStdString();
         }
     }
+}
+
+TEST_F(NamingPageFixture, TheElementChoiceReachesTheClassicAndTheListModes)
+{
+    EXPECT_EQ(page.elementSource->CBwuxingSource->currentText(), "八字所缺五行");
+    EXPECT_FALSE(page.elementSource->tickBoxes[0]->isEnabled()) << "ticking only for 自选五行";
+    leave(page.Xing, "王");
+    page.CBwuxing->setChecked(true);
+    page.elementSource->CBwuxingSource->setCurrentIndex(2);  // 自选五行
+    for (int i : {0, 2}) QTest::mouseClick(page.elementSource->tickBoxes[i], Qt::LeftButton);  // 金, 水
+    EXPECT_EQ(window.namingState().elementChoice.ticked, "金水");
+
+    runToEnd();
+    EXPECT_EQ(window.namingState().missingElements, "金水");
+
+    window.namingState().missingElements.clear();
+    page.RzRadioButton7->setChecked(true);
+    QTest::mouseClick(page.RzBitBtn5, Qt::LeftButton);
+    EXPECT_EQ(window.namingState().missingElements, "金水");
+    EXPECT_TRUE(recorder.notices.isEmpty()) << recorder.notices.join(' ').toStdString();
 }
 
 TEST_F(NamingPageFixture, AnEmptySurnameIsToldAndTheListModesStartNothingYet)

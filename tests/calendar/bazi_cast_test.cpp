@@ -60,11 +60,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Birth{1984, 2, 4, 12, 0, "男", "甲子 丙寅 戊辰 戊午"}, Birth{1984, 2, 3, 12, 0, "男", "癸亥 乙丑 丁卯 丙午"},
         Birth{2000, 1, 1, 0, 0, "男", "己卯 丙子 戊午 壬子"},
-        // 23:00 keeps the calendar day and takes the 子 hour of that day
-        Birth{2000, 1, 1, 23, 30, "男", "己卯 丙子 戊午 壬子"}, Birth{1980, 1, 1, 0, 0, "女", "己未 丙子 癸酉 壬子"},
+        // from 23:00 the next day's 子 hour has begun: its stem, while the day pillar stays (晚子时)
+        Birth{2000, 1, 1, 23, 30, "男", "己卯 丙子 戊午 甲子"}, Birth{1980, 1, 1, 0, 0, "女", "己未 丙子 癸酉 壬子"},
         Birth{1990, 6, 15, 8, 30, "男", "庚午 壬午 辛亥 壬辰"},
         // 4 February opens 寅 and the new year whatever the real 立春 (3 February 2025, 22:10)
-        Birth{2025, 2, 4, 0, 10, "女", "乙巳 戊寅 甲辰 甲子"}, Birth{2025, 2, 3, 23, 0, "女", "甲辰 丁丑 癸卯 壬子"},
+        Birth{2025, 2, 4, 0, 10, "女", "乙巳 戊寅 甲辰 甲子"}, Birth{2025, 2, 3, 23, 0, "女", "甲辰 丁丑 癸卯 甲子"},
         // the fixed month boundaries on both sides: 6 January opens 丑, 8 December 子
         Birth{2024, 1, 5, 12, 0, "男", "癸卯 甲子 戊辰 戊午"}, Birth{2024, 1, 6, 12, 0, "男", "癸卯 乙丑 己巳 庚午"},
         Birth{2023, 12, 7, 12, 0, "男", "癸卯 癸亥 己亥 庚午"}, Birth{2023, 12, 8, 12, 0, "男", "癸卯 甲子 庚子 壬午"}));
@@ -174,7 +174,7 @@ TEST_F(TermRows, BirthBeforeTheTermOfItsDay)
     const BaziChart before = cast(1984, 2, 4, 12, 0, "男");
     EXPECT_TRUE(before.BornBeforeJie);
     EXPECT_EQ(pillarsOf(before), str("癸亥 乙丑 戊辰 戊午"));
-    EXPECT_EQ(pillarsOf(cast(1984, 2, 4, 23, 30, "男")), str("甲子 丙寅 戊辰 壬子"));
+    EXPECT_EQ(pillarsOf(cast(1984, 2, 4, 23, 30, "男")), str("甲子 丙寅 戊辰 甲子"));
 }
 
 TEST_F(TermRows, OnlyMonthOpeningTermsCount)
@@ -244,7 +244,7 @@ INSTANTIATE_TEST_SUITE_P(
     BuiltTermTable, TrueTermCharts,
     ::testing::Values(
         // 立春 1984 at 23:19 on 4 February
-        Birth{1984, 2, 4, 12, 0, "男", "癸亥 乙丑 戊辰 戊午"}, Birth{1984, 2, 4, 23, 40, "男", "甲子 丙寅 戊辰 壬子"},
+        Birth{1984, 2, 4, 12, 0, "男", "癸亥 乙丑 戊辰 戊午"}, Birth{1984, 2, 4, 23, 40, "男", "甲子 丙寅 戊辰 甲子"},
         // 立春 2025 on 3 February, 22:10: the new year begins a day before the fixed date
         Birth{2025, 2, 3, 21, 0, "男", "甲辰 丁丑"}, Birth{2025, 2, 3, 23, 0, "男", "乙巳 戊寅"},
         // 小寒 2025 on 5 January, 10:33

@@ -16,7 +16,7 @@ const QDate kToday(2026, 6, 1);
 
 // Positions of the lines in a report (0-based).
 constexpr int kSolarLine = 6, kLunarLine = 7, kZodiacLine = 8, kStartAgeLine = 12, kEightCharactersLine = 14;
-constexpr int kLuckAgeLine = 23, kStartYearsLine = 24, kYearlyGrid = 26, kMinorGrid = 37, kBoneHeading = 59;
+constexpr int kLuckAgeLine = 23, kStartYearsLine = 24, kYearlyGrid = 26, kMinorGrid = 37, kBoneHeading = 62;
 
 const QString kThirteenBlanks(13, u' ');
 
@@ -99,7 +99,7 @@ TEST(BaziReport, InputsAreCheckedInOrder)
 TEST_F(NoTermTable, StartAgeTenFillsEveryRowOfBothGrids)
 {
     const Report r = complete(input("1984", "2", "4"));
-    ASSERT_EQ(r.lines.size(), 63);  // no bone-weight rows in the fixture
+    ASSERT_EQ(r.lines.size(), 66);  // no bone-weight rows in the fixture
     EXPECT_EQ(r.lines[kEightCharactersLine], "八字：甲子   丙寅   戊辰   戊午");
     EXPECT_EQ(r.lines[kStartAgeLine], "起运：10岁");
     EXPECT_EQ(r.lines[kLuckAgeLine], "      1-9岁   10岁   20岁   30岁   40岁   50岁   60岁   70岁   80岁   90岁");
@@ -211,7 +211,7 @@ TEST_F(NoTermTable, SolarDatesOutsideTheLunarTable)
         in.birth.month = parts[1];
         in.birth.day = parts[2];
         const Report r = complete(in);
-        ASSERT_EQ(r.lines.size(), 63) << date;
+        ASSERT_EQ(r.lines.size(), 66) << date;
         EXPECT_EQ(r.lines[kLunarLine], "农历：") << date;
         EXPECT_EQ(r.lines[kZodiacLine], "属相：") << date;
         // the yearly grid starts at the year pillar
@@ -285,6 +285,9 @@ TEST(BaziReport, SampleReportWithTheBuiltFiles)
         "      己酉   己亥   己丑   己卯   己巳   己未   己酉   己亥   己丑   己卯",
         "      09岁   19岁   29岁   39岁   49岁   59岁   69岁   79岁   89岁   99岁",
         "八字五行个数：金:占0个, 木:占1个, 水:占2个, 火:占1个, 土:占4个",
+        "五行力量：木14.9%   火8.1%   土61.0%   金1.4%   水14.6%",
+        "日主：戊土 身强（土与生土之火合占69.1%，过半为强）",
+        "喜用神：金水（扶抑法：身强取泄耗；一家之说，仅供参考）",
         "<-----------------------批八字内容分隔线----------------------------->",
         "古法称骨算命：",
         "你的骨重为：3两5钱",
@@ -295,4 +298,25 @@ TEST(BaziReport, SampleReportWithTheBuiltFiles)
         "<-----------------------以上内容只作参考----------------------------->",
     };
     EXPECT_EQ(r.lines, want);
+}
+
+TEST(BaziReport, ABirthplacePrintsItsTrueSolarTimeUnderTheBirthLineAndCastsOnIt)
+{
+    BuiltDbs dbs;
+    BaziReportInput in = input("2000", "6", "21", "午 12");
+    in.birth.place = QString::fromUtf8("乌鲁木齐市（新疆维吾尔自治区）");
+    in.birth.longitude = QStringLiteral("87.62");
+    const Report r = complete(in);
+    ASSERT_EQ(r.lines.size(), 70);
+    EXPECT_EQ(r.lines[kSolarLine], "您出生公历：2000年06月21日12点0分");
+    EXPECT_EQ(r.lines[kSolarLine + 1], "出生地：乌鲁木齐市  经度 87.62°E  真太阳时：09:49");
+    EXPECT_EQ(r.lines[kLunarLine + 1].left(3), "农历：");
+    EXPECT_EQ(r.lines[kEightCharactersLine + 1], "八字：庚辰   壬午   庚戌   辛巳");
+
+    in.birth.place = QString::fromUtf8("火星");
+    in.birth.longitude.clear();
+    const Report refused = buildBaziReport(in, kToday);
+    EXPECT_EQ(refused.end, ReportEnd::Refused);
+    EXPECT_EQ(refused.message, "找不到出生地：火星，请从列表中选择或填写经度!");
+    EXPECT_TRUE(refused.lines.isEmpty());
 }

@@ -131,6 +131,8 @@ TEST(HostileInput, DamagedKnowledgeFilesAreReadFailuresNeverCrashes)
         {{"names", "--surname", "王", "--sex", "男", "--plan", "4|17-20(93分)"}, true},
         {{"list-names", "--surname", "王", "--sex", "男"}, true},
         {{"idioms"}, false},
+        {{"places", "wlmq"}, true},
+        {{"strength", "--year", "1984"}, false},
         {{"quality", "--surname", "王", "--given", "梓轩"}, true},
         {{"compare", "--surname", "王", "--given", "明华,梓轩", "--year", "2024", "--month", "5", "--day", "1"}, true},
     };

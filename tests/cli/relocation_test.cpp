@@ -53,7 +53,7 @@ TEST(Relocation, DbInfoListsEveryTableFromAMovedFolder)
         "dream.dll\tchenggu1", "dream.dll\tchenggu2", "dream.dll\tchenggu3", "dream.dll\tchenggu4",
         "dream.dll\tchenggu", "dream.dll\tshouji", "KelFile.dll\t81", "KelFile.dll\tsancai",
         "KelFile.dll\tsancai2009", "KelBirth.dll\tNoter", "KelBirth.dll\thuangdao", "KelBirth.dll\tsg",
-        "Tgcode.dll\thzwh", "Tgcode.dll\tjiazi", "Tgcode.dll\tShishen", "Tgcode.dll\tJQ", "Velmora.dll\tword",
+        "Tgcode.dll\thzwh", "Tgcode.dll\tjiazi", "Tgcode.dll\tShishen", "Tgcode.dll\tJQ", "Tgcode.dll\tplaces", "Velmora.dll\tword",
         "Velmora.dll\tzh", "Velmora.dll\till_sound", "Velmora.dll\tchar_gloss", "Velmora.dll\tpopular_name",
         "Velmora.dll\tchar_level", "Velmora.dll\teveryday_word", "Velmora.dll\tname_place"};
     QStringList listed;
