@@ -110,7 +110,8 @@ TEST_F(NameQuality, TonesUseTheSurnamesOwnReadingAndWarnOnFlatOrRepeatedSounds)
         {"杜", "子", true, "声调依次为去声、上声", "子 is zǐ, not the neutral zi"},
     };
     for (const auto& c : cases) {
-        const QualityFinding& f = finding(judge(c.surname, c.given), QualityCheck::Tone);
+        const QualityJudgement j = judge(c.surname, c.given);  // the finding lives inside it
+        const QualityFinding& f = finding(j, QualityCheck::Tone);
         EXPECT_EQ(f.passed, c.passed) << c.why;
         EXPECT_TRUE(f.sentence.contains(str(c.has))) << c.why << ": " << f.sentence.toStdString();
     }
