@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QClipboard>
+#include <QTabBar>
 #include <QListView>
 #include <QPushButton>
 #include <QKeyEvent>
@@ -49,6 +50,9 @@ NameListPair::NameListPair(const NameListPairNames& names, InputsOfPage inputs, 
       inputs_(std::move(inputs))
 {
     setObjectName(names.pageControl);
+    // Three four-character tabs share a narrow pane: tighter tabs keep all three in view, without
+    // scroll arrows hiding the third.
+    tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 4px; }"));
     openAnalysis = [this](const QString& surname, const QString& givenName, const BirthInfo& birth) {
         TFrmNameMain::ShowNameAnalysis(window(), surname, birth.sex.trimmed(), birth.year, givenName,
                                        birth.isLunar() ? 1 : 0, birth.minute, birth.hour, birth.day, birth.month,
