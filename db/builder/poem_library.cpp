@@ -1,20 +1,12 @@
 #include "poem_library.h"
 
+#include "tsv_table.h"
+
 #include <algorithm>
 #include <fstream>
 #include <stdexcept>
 
 namespace {
-
-std::vector<std::string> splitTabs(const std::string& line)
-{
-    std::vector<std::string> fields;
-    size_t start = 0;
-    for (size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
-        fields.push_back(line.substr(start, tab - start));
-    fields.push_back(line.substr(start));
-    return fields;
-}
 
 void readCollection(const std::filesystem::path& path, std::vector<std::vector<Cell>>& rows)
 {

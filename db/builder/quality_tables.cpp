@@ -1,5 +1,7 @@
 #include "quality_tables.h"
 
+#include "tsv_table.h"
+
 #include <algorithm>
 #include <fstream>
 #include <stdexcept>
@@ -7,18 +9,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::vector<std::string> splitTabs(const std::string& line)
-{
-    std::vector<std::string> fields;
-    size_t start = 0;
-    for (;;) {
-        const size_t tab = line.find('\t', start);
-        fields.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
-        if (tab == std::string::npos) return fields;
-        start = tab + 1;
-    }
-}
 
 // The rows of a headerless file. The last field may be empty (a gloss without a mark), so a row
 // one field short counts as ending in an empty field; any other count is an error.

@@ -3,8 +3,6 @@
 #include <fstream>
 #include <stdexcept>
 
-namespace {
-
 std::vector<std::string> splitTabs(const std::string& line)
 {
     std::vector<std::string> fields;
@@ -16,8 +14,6 @@ std::vector<std::string> splitTabs(const std::string& line)
         start = tab + 1;
     }
 }
-
-}  // namespace
 
 TsvTable readTsvTable(const std::string& path)
 {

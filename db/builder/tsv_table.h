@@ -13,3 +13,6 @@ struct TsvTable {
 
 // Throws std::runtime_error naming the file and line of the first malformed row.
 TsvTable readTsvTable(const std::string& path);
+
+// The fields of one line, split at every tab (an empty field stays an empty string).
+std::vector<std::string> splitTabs(const std::string& line);
