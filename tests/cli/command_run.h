@@ -4,6 +4,7 @@
 #include "cli/command.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTextStream>
 
 struct CommandRun {
@@ -26,4 +27,12 @@ inline CommandRun run(int (*command)(const QStringList&, CliStreams), const QStr
 inline CommandRun cli(const QStringList& args)
 {
     return run(runCli, args);
+}
+
+// What the command printed, one entry per line, without the empty entry after the last line end.
+inline QStringList linesOf(const CommandRun& run)
+{
+    QStringList lines = run.out.split('\n');
+    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+    return lines;
 }

@@ -6,17 +6,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-QStringList linesOf(const CommandRun& run)
-{
-    QStringList lines = run.out.split('\n');
-    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
-    return lines;
-}
-
-}  // namespace
-
 TEST(NamingCommands, PlansFollowTheOptionsOfThePage)
 {
     BuiltDbs dbs;

@@ -5,17 +5,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-QStringList linesOf(const CommandRun& run)
-{
-    QStringList lines = run.out.split('\n');
-    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
-    return lines;
-}
-
-}  // namespace
-
 TEST(QualityCommands, QualityPrintsTheScoreEachCheckAndEachCharacter)
 {
     BuiltDbs dbs;
